@@ -1,0 +1,13 @@
+// Storage of the game state declared in game_state.h; all zero until the first deal or load.
+#include "core/game_state.h"
+
+namespace kestalon {
+
+std::array<TileKind, kPositionCount + 1> Board{};
+std::array<MoveRecord, kPairCount + 1> MoveHistory{};
+std::int16_t MoveIndex = 0;
+std::int16_t RedoLimit = 0;
+std::int16_t SelectedPos = 0;
+std::int16_t AvailableMoves = 0;
+
+}  // namespace kestalon

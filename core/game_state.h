@@ -1,0 +1,44 @@
+// The one game in progress: board, move history and counters, as fixed-size module-level data.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace kestalon {
+
+// 1..42, 0 = no tile. 1-4 flowers, 5-8 seasons, 9-42 dragons, winds and suits.
+using TileKind = std::int16_t;
+// 1..144 on the board; 0 = no position (and the always-empty board entry).
+using Position = std::int16_t;
+
+inline constexpr int kPositionCount = 144;
+inline constexpr int kPairCount = 72;
+// MoveIndex reaches this value when all 72 pairs have been removed.
+inline constexpr std::int16_t kWonMoveIndex = 73;
+
+// One removed pair: positions and kinds, first pick first. Four 16-bit fields, saved as such.
+struct MoveRecord {
+  std::int16_t FirstPos = 0;
+  std::int16_t FirstKind = 0;
+  std::int16_t SecondPos = 0;
+  std::int16_t SecondKind = 0;
+  friend bool operator==(const MoveRecord&, const MoveRecord&) = default;
+};
+
+// Kind of the tile at each position; entry 0 stays empty so that "no neighbour" reads as empty.
+extern std::array<TileKind, kPositionCount + 1> Board;
+// Slot m holds the m-th move of the game; slot 0 never holds a move.
+extern std::array<MoveRecord, kPairCount + 1> MoveHistory;
+// Slot of the next move, 1..73; moves made = MoveIndex - 1.
+extern std::int16_t MoveIndex;
+// One past the last recorded move that Redo can apply again; MoveIndex..73.
+extern std::int16_t RedoLimit;
+// First pick, 0 = nothing selected.
+extern std::int16_t SelectedPos;
+// Pairs of free matching tiles, as last counted by CheckAvailableMoves.
+extern std::int16_t AvailableMoves;
+
+// Tiles on the board by the move count: 144 at the start, 0 when won.
+inline int TilesRemaining() { return 146 - 2 * MoveIndex; }
+
+}  // namespace kestalon

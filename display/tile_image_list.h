@@ -1,0 +1,40 @@
+// One set of 42 tile pictures, with white made transparent and a highlighted version of each.
+#pragma once
+
+#include <array>
+
+#include <QPixmap>
+
+#include "core/game_state.h"
+
+class QPainter;
+
+namespace kestalon {
+
+// The two ways a picture is drawn: through its white mask, or blended with the highlight colour.
+enum class DrawStyle { Transparent = 1, Selected = 2 };
+
+class TileImageList {
+ public:
+  // Loads the pictures of one tile size from the compiled-in artwork.
+  explicit TileImageList(bool large);
+
+  bool large() const { return large_; }
+  // Picture size in logical pixels (72 x 63 or 48 x 42).
+  QSize pictureSize() const { return pictureSize_; }
+  // Draws picture kind (1..42) with its top-left corner at (x, y); other kinds draw nothing.
+  void Draw(QPainter& painter, TileKind kind, int x, int y, DrawStyle style) const;
+  const QPixmap& Picture(TileKind kind, DrawStyle style) const;
+
+ private:
+  bool large_;
+  QSize pictureSize_;
+  std::array<QPixmap, 43> transparent_;
+  std::array<QPixmap, 43> selected_;
+};
+
+// The image lists of the main window, loaded on first use.
+const TileImageList& LargeTileList();
+const TileImageList& RegularTileList();
+
+}  // namespace kestalon

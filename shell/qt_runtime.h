@@ -1,0 +1,29 @@
+// The game core's runtime services, provided over Qt.
+#pragma once
+
+#include <functional>
+#include <random>
+
+#include "core/runtime.h"
+#include "shell/sound_player.h"
+
+namespace kestalon {
+
+class QtRuntime final : public Runtime {
+ public:
+  // soundChecked reads the check mark of the Sound menu item.
+  explicit QtRuntime(std::function<bool()> soundChecked);
+
+  void Randomize() override;
+  float Rnd() override;
+  bool SoundChecked() const override { return soundChecked_(); }
+  std::string ProgramDir() const override;
+  void PlaySoundAsync(const std::string& path) override;
+
+ private:
+  std::function<bool()> soundChecked_;
+  std::mt19937 generator_;
+  SoundPlayer sounds_;
+};
+
+}  // namespace kestalon

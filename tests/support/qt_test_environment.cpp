@@ -1,0 +1,26 @@
+// Offscreen, unscaled, 96 dpi: the same pixels on a developer's desktop and on CI.
+#include "tests/support/qt_test_environment.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include <unistd.h>
+
+namespace kestalon::testing {
+
+void PinQtTestEnvironment() {
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 1);
+  setenv("QT_FONT_DPI", "96", 1);
+  unsetenv("QT_SCALE_FACTOR");
+  unsetenv("QT_SCREEN_SCALE_FACTORS");
+  const auto runtimeDir = std::filesystem::temp_directory_path() /
+                          ("kestalon-test-runtime-" + std::to_string(getuid()));
+  std::filesystem::create_directories(runtimeDir);
+  std::filesystem::permissions(runtimeDir, std::filesystem::perms::owner_all,
+                               std::filesystem::perm_options::replace);
+  setenv("XDG_RUNTIME_DIR", runtimeDir.c_str(), 1);
+}
+
+}  // namespace kestalon::testing
