@@ -39,6 +39,8 @@ extern std::int16_t SelectedPos;
 extern std::int16_t AvailableMoves;
 
 // Tiles on the board by the move count: 144 at the start, 0 when won.
-inline int TilesRemaining() { return 146 - 2 * MoveIndex; }
+inline int TilesRemaining() {
+  return 146 - 2 * MoveIndex;
+}
 
 }  // namespace kestalon

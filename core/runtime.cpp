@@ -39,9 +39,17 @@ GameView* installedView = &defaultView;
 
 }  // namespace
 
-Runtime& CurrentRuntime() { return *installedRuntime; }
-GameView& CurrentView() { return *installedView; }
-void InstallRuntime(Runtime* runtime) { installedRuntime = runtime ? runtime : &defaultRuntime; }
-void InstallView(GameView* view) { installedView = view ? view : &defaultView; }
+Runtime& CurrentRuntime() {
+  return *installedRuntime;
+}
+GameView& CurrentView() {
+  return *installedView;
+}
+void InstallRuntime(Runtime* runtime) {
+  installedRuntime = runtime ? runtime : &defaultRuntime;
+}
+void InstallView(GameView* view) {
+  installedView = view ? view : &defaultView;
+}
 
 }  // namespace kestalon

@@ -5,8 +5,8 @@
 
 namespace kestalon {
 
-inline constexpr TileKind kFirstFlower = 1;   // Plum, Bamboo flower, Chrysanthemum, Orchid
-inline constexpr TileKind kFirstSeason = 5;   // Spring, Summer, Autumn, Winter
+inline constexpr TileKind kFirstFlower = 1;  // Plum, Bamboo flower, Chrysanthemum, Orchid
+inline constexpr TileKind kFirstSeason = 5;  // Spring, Summer, Autumn, Winter
 inline constexpr TileKind kRedDragon = 9;
 inline constexpr TileKind kWhiteDragon = 10;
 inline constexpr TileKind kGreenDragon = 11;
@@ -16,12 +16,18 @@ inline constexpr TileKind kFirstCrak = 25;    // Craks 1..9 are 25..33
 inline constexpr TileKind kFirstBamboo = 34;  // Bamboo 1..9 are 34..42
 inline constexpr TileKind kKindCount = 42;
 
-inline constexpr bool IsValidKind(int kind) { return kind >= 1 && kind <= kKindCount; }
+inline constexpr bool IsValidKind(int kind) {
+  return kind >= 1 && kind <= kKindCount;
+}
 
 // Flowers and seasons exist once, every other kind four times.
-inline constexpr int CopiesInSet(TileKind kind) { return kind < kRedDragon ? 1 : 4; }
+inline constexpr int CopiesInSet(TileKind kind) {
+  return kind < kRedDragon ? 1 : 4;
+}
 
-inline constexpr bool IsSeason(TileKind kind) { return kind >= 5 && kind <= 8; }
+inline constexpr bool IsSeason(TileKind kind) {
+  return kind >= 5 && kind <= 8;
+}
 
 // Equal kinds match, and so do any two flowers or any two seasons. Written as the refusal
 // test: different kinds, at least one of them not a flower, and at least one not a season.

@@ -33,11 +33,19 @@ void PaintBoard(Position firstHighlight, Position secondHighlight) {
 
 }  // namespace
 
-void SetBoardWindow(BoardWidget* board) { boardWindow = board; }
-BoardWidget* BoardWindow() { return boardWindow; }
+void SetBoardWindow(BoardWidget* board) {
+  boardWindow = board;
+}
+BoardWidget* BoardWindow() {
+  return boardWindow;
+}
 
-void DrawBoard(Position highlightPos) { PaintBoard(highlightPos, 0); }
+void DrawBoard(Position highlightPos) {
+  PaintBoard(highlightPos, 0);
+}
 
-void DrawBoardWithPair(Position first, Position second) { PaintBoard(first, second); }
+void DrawBoardWithPair(Position first, Position second) {
+  PaintBoard(first, second);
+}
 
 }  // namespace kestalon

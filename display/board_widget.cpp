@@ -13,7 +13,8 @@ namespace kestalon {
 BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Board"));
   setAccessibleName(tr("Board"));
-  setAccessibleDescription(tr("The tiles of the game; click two free matching tiles to remove them"));
+  setAccessibleDescription(
+      tr("The tiles of the game; click two free matching tiles to remove them"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAutoFillBackground(false);
 }
@@ -33,7 +34,9 @@ void BoardWidget::Cls() {
   surface_.fill(kBoardGreen);
 }
 
-void BoardWidget::Refresh() { update(); }
+void BoardWidget::Refresh() {
+  update();
+}
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);

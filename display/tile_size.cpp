@@ -37,7 +37,9 @@ void ApplyTileSize(const TileImageList& list, QSize boardSize) {
 
 }  // namespace
 
-void UseLargeTiles() { ApplyTileSize(LargeTileList(), {kLargeBoardWidth, kLargeBoardHeight}); }
+void UseLargeTiles() {
+  ApplyTileSize(LargeTileList(), {kLargeBoardWidth, kLargeBoardHeight});
+}
 
 void UseRegularTiles() {
   ApplyTileSize(RegularTileList(), {kRegularBoardWidth, kRegularBoardHeight});

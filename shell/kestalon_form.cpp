@@ -35,10 +35,17 @@ KestalonForm::KestalonForm(QWidget* parent) : QMainWindow(parent) {
   SetBoardWindow(board_);
   connect(board_, &BoardWidget::Pressed, this, [](Qt::MouseButton button, int x, int y) {
     switch (button) {
-      case Qt::LeftButton: BoardMousePress(MouseButton::Left, x, y); break;
-      case Qt::MiddleButton: BoardMousePress(MouseButton::Middle, x, y); break;
-      case Qt::RightButton: BoardMousePress(MouseButton::Right, x, y); break;
-      default: break;
+      case Qt::LeftButton:
+        BoardMousePress(MouseButton::Left, x, y);
+        break;
+      case Qt::MiddleButton:
+        BoardMousePress(MouseButton::Middle, x, y);
+        break;
+      case Qt::RightButton:
+        BoardMousePress(MouseButton::Right, x, y);
+        break;
+      default:
+        break;
     }
   });
 
@@ -74,10 +81,10 @@ void KestalonForm::BuildMenus() {
   connect(AddItem(menusGame_, "Menus_Game_New", QStringLiteral("&New Game")), &QAction::triggered,
           this, &KestalonForm::NewGame);
   AddSeparator(menusGame_, "Menus_Separator0");
-  connect(AddItem(menusGame_, "Menus_Game_Load", QStringLiteral("&Load Game")),
-          &QAction::triggered, this, [this] { LoadGameCommand(this); });
-  connect(AddItem(menusGame_, "Menus_Game_Save", QStringLiteral("&Save Game")),
-          &QAction::triggered, this, [this] { SaveGameCommand(this); });
+  connect(AddItem(menusGame_, "Menus_Game_Load", QStringLiteral("&Load Game")), &QAction::triggered,
+          this, [this] { LoadGameCommand(this); });
+  connect(AddItem(menusGame_, "Menus_Game_Save", QStringLiteral("&Save Game")), &QAction::triggered,
+          this, [this] { SaveGameCommand(this); });
   AddSeparator(menusGame_, "Menus_Separator1");
   connect(AddItem(menusGame_, "Menus_Game_Status", QStringLiteral("Status")), &QAction::triggered,
           this, [this] { OpenStatus(this); });
@@ -112,8 +119,8 @@ void KestalonForm::BuildMenus() {
   connect(AddItem(help, "Menus_Help_Rules", QStringLiteral("Rules of Kestalon")),
           &QAction::triggered, this, [this] { OpenRules(this); });
   AddSeparator(help, "Menus_Separator2");
-  connect(AddItem(help, "Menus_Help_About", QStringLiteral("About Kestalon")),
-          &QAction::triggered, this, [this] { OpenAbout(this); });
+  connect(AddItem(help, "Menus_Help_About", QStringLiteral("About Kestalon")), &QAction::triggered,
+          this, [this] { OpenAbout(this); });
 }
 
 QAction* KestalonForm::action(const char* name) const {
@@ -154,11 +161,17 @@ void KestalonForm::UpdateGameMenu() {
   menusGameReplay_->setEnabled(state.replay);
 }
 
-void KestalonForm::DrawBoard(Position highlightPos) { kestalon::DrawBoard(highlightPos); }
+void KestalonForm::DrawBoard(Position highlightPos) {
+  kestalon::DrawBoard(highlightPos);
+}
 
-void KestalonForm::ShowWellDone() { ShowWellDoneDialog(this); }
+void KestalonForm::ShowWellDone() {
+  ShowWellDoneDialog(this);
+}
 
-void KestalonForm::ShowNoAvailableMove() { ShowNoAvailableMoveDialog(this); }
+void KestalonForm::ShowNoAvailableMove() {
+  ShowNoAvailableMoveDialog(this);
+}
 
 void KestalonForm::PopupGameMenu() {
   UpdateGameMenu();

@@ -8,8 +8,7 @@
 
 namespace kestalon {
 
-QtRuntime::QtRuntime(std::function<bool()> soundChecked)
-    : soundChecked_(std::move(soundChecked)) {
+QtRuntime::QtRuntime(std::function<bool()> soundChecked) : soundChecked_(std::move(soundChecked)) {
   Randomize();
 }
 
