@@ -13,7 +13,12 @@ namespace kestalon {
 // (when given) then says why.
 bool LoadGameFile(const QString& name, QString* error = nullptr);
 
-// The Game menu's Load Game and Save Game commands, with their file dialogs and messages.
+// Writes the game in progress to name, replacing an existing file only once the new one is
+// complete. False, with the reason in error (when given), when it could not be written.
+bool SaveGameFile(const QString& name, QString* error = nullptr);
+
+// The Game menu's Load Game and Save Game commands, with their file dialogs and messages
+// (shown through the hooks of shell/file_dialogs.h). Load Game redraws the board.
 void LoadGameCommand(QWidget* mainWindow);
 void SaveGameCommand(QWidget* mainWindow);
 
@@ -22,8 +27,11 @@ struct OptionFlags {
   bool largeTiles = false;
 };
 // Applies a valid settings file over flags; false (flags untouched) when there is none.
+// Where it is looked for: shell/settings_location.h.
 bool ReadSettingsFile(OptionFlags& flags);
-// The Options menu's Save Settings command.
+// Writes the settings file for flags; false, with the reason in error, when it failed.
+bool WriteSettingsFile(OptionFlags flags, QString* error = nullptr);
+// The Options menu's Save Settings command: writes the file, reports a failure.
 void SaveSettingsCommand(QWidget* mainWindow, OptionFlags flags);
 
 }  // namespace kestalon

@@ -10,7 +10,9 @@ namespace {
 constexpr std::size_t kSwitchLength = 5;  // "-file" and "/file"
 
 // Letter case is folded for ASCII only: the switch itself is plain ASCII.
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char AsciiLower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 }  // namespace
 
