@@ -1,0 +1,49 @@
+// The two result dialogs: a won game and a game without a legal move left.
+#include "dialogs/result_dialogs.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "assets/asset_paths.h"
+#include "core/rules.h"
+#include "core/runtime.h"
+#include "dialogs/dialog_fonts.h"
+#include "dialogs/dialog_widgets.h"
+#include "dialogs/twips.h"
+
+namespace kestalon {
+namespace {
+
+// The dialog is closed only after the new board has been dealt and drawn. A deal without
+// a move is announced by the deal itself; the core holds a second loss announcement back
+// until this dialog has closed.
+void StartNewGameFrom(QDialog& dialog) {
+  DealNewGame();
+  CurrentView().DrawBoard(0);
+  dialog.accept();
+}
+
+}  // namespace
+
+WellDoneDialog::WellDoneDialog(QWidget* parent)
+    : QDialog(parent),
+      newGame_(AddButton(this, "Command1", tr("New Game"), TwipRect(1080, 960, 1572, 372))) {
+  SetUpFixedDialog(*this, "Well_done", tr("Congratulations"), 3735, 1425);
+  AddPicture(this, "Image1", kWellDonePicture, tr("Smiling face"), TwipRect(120, 0, 855, 750));
+  QLabel* label = AddLabel(this, "Label1", tr("Well Done!!"), TwipRect(1080, 120, 2535, 615),
+                           Qt::AlignLeft | Qt::AlignVCenter);
+  label->setFont(SansSerifFont(24, false));
+  connect(newGame_, &QPushButton::clicked, this, [this] { StartNewGameFrom(*this); });
+}
+
+NoAvailableMoveDialog::NoAvailableMoveDialog(QWidget* parent)
+    : QDialog(parent),
+      newGame_(AddButton(this, "NAM_New_Game", tr("New Game"), TwipRect(1440, 960, 975, 375))) {
+  SetUpFixedDialog(*this, "No_available_move", tr("No Available Moves"), 3675, 1425);
+  AddPicture(this, "Image1", kNoMovesPicture, tr("Prohibition sign"), TwipRect(120, 120, 735, 675));
+  AddLabel(this, "Label1", tr("There are no more legal moves"), TwipRect(1080, 360, 2535, 255),
+           Qt::AlignCenter);
+  connect(newGame_, &QPushButton::clicked, this, [this] { StartNewGameFrom(*this); });
+}
+
+}  // namespace kestalon

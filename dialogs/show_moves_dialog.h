@@ -1,0 +1,47 @@
+// The Show Moves dialog: numbers the available moves and shows one of them on the main board.
+#pragma once
+
+#include <QDialog>
+
+#include "core/game_state.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace kestalon {
+
+class UpDownControl;
+
+// The number box holds the number of the listed move, 1 to AvailableMoves. Every change of
+// its text brings the number back into that range (a correction is itself a change and is
+// handled, nested, before the outer change goes on), then lists that move: its first tile
+// in SelectedPos, its second in listedSecondPos(), both highlighted on the main board.
+// Play makes the listed move; closing the dialog any other way leaves its first tile
+// selected, so that a press on the second tile completes it.
+class ShowMovesDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit ShowMovesDialog(QWidget* parent = nullptr);
+
+  // The load step: lists move 1 (or settles on 0 when there is no move at all).
+  void Load();
+
+  Position listedSecondPos() const { return listedSecondPos_; }
+  QLineEdit* numberBox() const { return numberBox_; }
+  UpDownControl* spinner() const { return spinner_; }
+  QPushButton* playButton() const { return playButton_; }
+
+ private:
+  int BoxNumber() const;
+  void ApplyNumberBoxRule();
+  void DisplayMoves();
+  void Play();
+
+  QLineEdit* numberBox_;
+  UpDownControl* spinner_;
+  QPushButton* playButton_;
+  Position listedSecondPos_ = 0;
+};
+
+}  // namespace kestalon

@@ -1,0 +1,33 @@
+// The Status dialog: tiles remaining and moves available.
+#include "dialogs/status_dialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "core/game_state.h"
+#include "dialogs/dialog_widgets.h"
+#include "dialogs/twips.h"
+
+namespace kestalon {
+
+StatusDialog::StatusDialog(QWidget* parent)
+    : QDialog(parent),
+      tilesRemaining_(AddNumberLabel(this, "Tiles_Remain", tr("Tiles remaining"),
+                                     TwipRect(2160, 120, 735, 255))),
+      moves_(AddNumberLabel(this, "Moves", tr("Available moves"), TwipRect(2160, 600, 735, 255))) {
+  SetUpFixedDialog(*this, "Kestalon_Status", tr("PC Kestalon - Status"), 3630, 1485);
+  constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
+  AddLabel(this, "Label1", tr("Tiles Remaining"), TwipRect(720, 120, 1335, 255), kRight)
+      ->setBuddy(tilesRemaining_);
+  AddLabel(this, "Label2", tr("Available Moves"), TwipRect(600, 600, 1455, 255), kRight)
+      ->setBuddy(moves_);
+  QPushButton* ok = AddButton(this, "Command1", tr("O.K"), TwipRect(1440, 1080, 855, 375));
+  connect(ok, &QPushButton::clicked, this, &StatusDialog::accept);
+}
+
+void StatusDialog::Load() {
+  moves_->setText(QString::number(AvailableMoves));
+  tilesRemaining_->setText(QString::number(TilesRemaining()));
+}
+
+}  // namespace kestalon

@@ -1,0 +1,23 @@
+// Opening a dialog modally, centred over the main window by the windows' outer sizes.
+#pragma once
+
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace kestalon {
+
+// Moves the dialog so that its outer rectangle (frame included) is centred over the main
+// window's: top = main top + (main height - dialog height) / 2, and left likewise. The
+// dialog is not kept on the screen: one larger than the main window lies left of or above
+// the main window's corner.
+void CentreOverMainWindow(QWidget& dialog, const QWidget& mainWindow);
+
+// Runs the dialog's load step first (so that it has filled itself before anything is
+// placed), then centres it over the main window and shows it modally. Returns once the
+// dialog has closed. Without a main window the dialog is shown where it is.
+void ShowCentredModal(QDialog& dialog, const QWidget* mainWindow,
+                      const std::function<void()>& load = {});
+
+}  // namespace kestalon
