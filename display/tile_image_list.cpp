@@ -35,15 +35,11 @@ QImage Highlighted(const QImage& transparent) {
   return image;
 }
 
-QImage LoadPicture(bool large, int kind, QSize logicalSize) {
-  // Prefer the twice-size picture so that high-density screens stay crisp.
-  QImage image(TilePicturePath(large, kind, true));
-  if (image.size() == logicalSize * 2) {
-    image.setDevicePixelRatio(2.0);
-    return image;
-  }
-  image = QImage(TilePicturePath(large, kind, false));
-  if (image.size() != logicalSize) return {};
+// A picture of the expected pixel size, or a null image.
+QImage LoadPicture(bool large, int kind, bool hiDpi, QSize pixelSize) {
+  QImage image(TilePicturePath(large, kind, hiDpi));
+  if (image.size() != pixelSize) return {};
+  image.setDevicePixelRatio(hiDpi ? 2.0 : 1.0);
   return image;
 }
 
@@ -51,23 +47,33 @@ QImage LoadPicture(bool large, int kind, QSize logicalSize) {
 
 TileImageList::TileImageList(bool large)
     : large_(large), pictureSize_(large ? QSize(72, 63) : QSize(48, 42)) {
+  Load(false, normal_);
+}
+
+void TileImageList::Load(bool hiDpi, Pictures& set) const {
   for (int kind = 1; kind <= kKindCount; ++kind) {
-    const QImage picture = LoadPicture(large, kind, pictureSize_);
+    const QImage picture = LoadPicture(large_, kind, hiDpi, pictureSize_ * (hiDpi ? 2 : 1));
     if (picture.isNull()) continue;
     const QImage transparent = WithWhiteTransparent(picture);
-    transparent_[kind] = QPixmap::fromImage(transparent);
-    selected_[kind] = QPixmap::fromImage(Highlighted(transparent));
+    set.transparent[kind] = QPixmap::fromImage(transparent);
+    set.selected[kind] = QPixmap::fromImage(Highlighted(transparent));
   }
 }
 
-const QPixmap& TileImageList::Picture(TileKind kind, DrawStyle style) const {
+const QPixmap& TileImageList::Picture(TileKind kind, DrawStyle style, bool hiDpi) const {
   static const QPixmap none;
   if (!IsValidKind(kind)) return none;
-  return style == DrawStyle::Selected ? selected_[kind] : transparent_[kind];
+  if (hiDpi && !doubledLoaded_) {
+    Load(true, doubled_);
+    doubledLoaded_ = true;
+  }
+  const Pictures& set = hiDpi ? doubled_ : normal_;
+  return style == DrawStyle::Selected ? set.selected[kind] : set.transparent[kind];
 }
 
 void TileImageList::Draw(QPainter& painter, TileKind kind, int x, int y, DrawStyle style) const {
-  const QPixmap& picture = Picture(kind, style);
+  const bool hiDpi = painter.device() && painter.device()->devicePixelRatioF() > 1.0;
+  const QPixmap& picture = Picture(kind, style, hiDpi);
   if (!picture.isNull()) painter.drawPixmap(x, y, picture);
 }
 

@@ -23,14 +23,23 @@ class TileImageList {
   // Picture size in logical pixels (72 x 63 or 48 x 42).
   QSize pictureSize() const { return pictureSize_; }
   // Draws picture kind (1..42) with its top-left corner at (x, y); other kinds draw nothing.
+  // A surface of high pixel density gets the twice-size picture.
   void Draw(QPainter& painter, TileKind kind, int x, int y, DrawStyle style) const;
-  const QPixmap& Picture(TileKind kind, DrawStyle style) const;
+  const QPixmap& Picture(TileKind kind, DrawStyle style, bool hiDpi = false) const;
 
  private:
+  struct Pictures {
+    std::array<QPixmap, 43> transparent;
+    std::array<QPixmap, 43> selected;
+  };
+  void Load(bool hiDpi, Pictures& set) const;
+
   bool large_;
   QSize pictureSize_;
-  std::array<QPixmap, 43> transparent_;
-  std::array<QPixmap, 43> selected_;
+  Pictures normal_;
+  // Loaded on first use: most screens never need them.
+  mutable Pictures doubled_;
+  mutable bool doubledLoaded_ = false;
 };
 
 // The image lists of the main window, loaded on first use.
