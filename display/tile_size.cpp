@@ -24,18 +24,22 @@ void ApplyTileSize(const TileImageList& list, QSize boardSize) {
     QWidget* window = board->window();
     if (window->layout()) window->layout()->activate();
     window->adjustSize();
-    if (const QScreen* screen = window->screen()) {
-      const QRect area = screen->geometry();
-      const QSize outer = window->frameGeometry().size();
-      window->move(area.x() + (area.width() - outer.width()) / 2,
-                   area.y() + (area.height() - outer.height()) / 2);
-    }
+    CentreOnScreen(window);
   }
   BuildLayout(list.large());
   DrawBoard(0);
 }
 
 }  // namespace
+
+void CentreOnScreen(QWidget* window) {
+  const QScreen* screen = window->screen();
+  if (!screen) return;
+  const QRect area = screen->geometry();
+  const QSize outer = window->frameGeometry().size();
+  window->move(area.x() + (area.width() - outer.width()) / 2,
+               area.y() + (area.height() - outer.height()) / 2);
+}
 
 void UseLargeTiles() {
   ApplyTileSize(LargeTileList(), {kLargeBoardWidth, kLargeBoardHeight});

@@ -1,6 +1,8 @@
 // The two tile sizes: choosing the picture set, sizing and centring the main window.
 #pragma once
 
+class QWidget;
+
 namespace kestalon {
 
 class TileImageList;
@@ -13,5 +15,8 @@ extern const TileImageList* CurrentTileList;
 // layout and redraws the board with nothing highlighted.
 void UseLargeTiles();
 void UseRegularTiles();
+
+// Centres a window on its screen by its outer size (frame included, once it has one).
+void CentreOnScreen(QWidget* window);
 
 }  // namespace kestalon

@@ -178,6 +178,15 @@ void KestalonForm::PopupGameMenu() {
   menusGame_->popup(QCursor::pos());
 }
 
+void KestalonForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The frame is known only once the window is shown: centre again by the real outer size.
+  if (!shownBefore_) {
+    shownBefore_ = true;
+    CentreOnScreen(this);
+  }
+}
+
 void KestalonForm::NewGame() {
   DealNewGame();
   kestalon::DrawBoard(0);

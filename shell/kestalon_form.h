@@ -39,6 +39,9 @@ class KestalonForm final : public QMainWindow, public GameView {
   QMenu* gameMenu() const { return menusGame_; }
   QAction* action(const char* name) const;
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void BuildMenus();
   void NewGame();
@@ -54,6 +57,7 @@ class KestalonForm final : public QMainWindow, public GameView {
   QAction* menusGameUndo_ = nullptr;
   QAction* menusGameReplay_ = nullptr;
   std::unique_ptr<QtRuntime> runtime_;
+  bool shownBefore_ = false;
 };
 
 }  // namespace kestalon

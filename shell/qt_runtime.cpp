@@ -3,8 +3,9 @@
 
 #include <chrono>
 
-#include <QCoreApplication>
 #include <QString>
+
+#include "shell/settings_location.h"
 
 namespace kestalon {
 
@@ -24,7 +25,7 @@ float QtRuntime::Rnd() {
 }
 
 std::string QtRuntime::ProgramDir() const {
-  return QCoreApplication::applicationDirPath().toStdString();
+  return ProgramDirPath().toStdString();
 }
 
 void QtRuntime::PlaySoundAsync(const std::string& path) {

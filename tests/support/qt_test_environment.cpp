@@ -1,4 +1,5 @@
-// Offscreen, unscaled, 96 dpi: the same pixels on a developer's desktop and on CI.
+// Offscreen, unscaled, 96 dpi, private folders: the same pixels and no personal settings
+// on a developer's desktop and on CI.
 #include "tests/support/qt_test_environment.h"
 
 #include <cstdlib>
@@ -21,6 +22,10 @@ void PinQtTestEnvironment() {
   std::filesystem::permissions(runtimeDir, std::filesystem::perms::owner_all,
                                std::filesystem::perm_options::replace);
   setenv("XDG_RUNTIME_DIR", runtimeDir.c_str(), 1);
+  // Never read or write the settings of the person running the tests.
+  const auto configDir = runtimeDir / "config";
+  std::filesystem::create_directories(configDir);
+  setenv("XDG_CONFIG_HOME", configDir.c_str(), 1);
 }
 
 }  // namespace kestalon::testing
