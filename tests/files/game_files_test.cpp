@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include "core/rules.h"
 #include "shell/file_dialogs.h"
 #include "shell/formats/save_game_format.h"
@@ -218,6 +220,9 @@ std::vector<BadFile> BadFiles() {
       {"board against history.kng", bytes([](auto& f) { f.SetBoard(1, 1).SetBoard(2, 0); }), true},
       {"a folder.kng", [](const QString& p) { QDir().mkpath(p); }, false},
       {"missing.kng", [](const QString&) {}, false},
+      // Opening a pipe would wait for a writer; it must be refused at once instead.
+      {"a pipe.kng", [](const QString& p) { mkfifo(QFile::encodeName(p).constData(), 0600); },
+       false},
   };
 }
 
