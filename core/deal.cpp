@@ -12,7 +12,7 @@ void DealNewGame() {
   runtime.Randomize();
 
   // The pool: kinds 1..42 once, then kinds 9..42 three times more.
-  std::array<TileKind, kPositionCount + 1> pool{};
+  std::array<TileKind, kBoardEntries> pool{};
   for (TileKind v = 1; v <= kKindCount; ++v) pool[v] = v;
   for (TileKind v = kRedDragon; v <= kKindCount; ++v) {
     pool[v + 34] = v;

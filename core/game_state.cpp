@@ -3,8 +3,8 @@
 
 namespace kestalon {
 
-std::array<TileKind, kPositionCount + 1> Board{};
-std::array<MoveRecord, kPairCount + 1> MoveHistory{};
+std::array<TileKind, kBoardEntries> Board{};
+std::array<MoveRecord, kHistorySlots> MoveHistory{};
 std::int16_t MoveIndex = 0;
 std::int16_t RedoLimit = 0;
 std::int16_t SelectedPos = 0;

@@ -13,6 +13,9 @@ using Position = std::int16_t;
 
 inline constexpr int kPositionCount = 144;
 inline constexpr int kPairCount = 72;
+// Entries of the per-position arrays (0..144) and slots of the move record (0..72).
+inline constexpr int kBoardEntries = kPositionCount + 1;
+inline constexpr int kHistorySlots = kPairCount + 1;
 // MoveIndex reaches this value when all 72 pairs have been removed.
 inline constexpr std::int16_t kWonMoveIndex = 73;
 
@@ -26,9 +29,9 @@ struct MoveRecord {
 };
 
 // Kind of the tile at each position; entry 0 stays empty so that "no neighbour" reads as empty.
-extern std::array<TileKind, kPositionCount + 1> Board;
+extern std::array<TileKind, kBoardEntries> Board;
 // Slot m holds the m-th move of the game; slot 0 never holds a move.
-extern std::array<MoveRecord, kPairCount + 1> MoveHistory;
+extern std::array<MoveRecord, kHistorySlots> MoveHistory;
 // Slot of the next move, 1..73; moves made = MoveIndex - 1.
 extern std::int16_t MoveIndex;
 // One past the last recorded move that Redo can apply again; MoveIndex..73.

@@ -8,8 +8,8 @@ namespace kestalon {
 std::int16_t TileWidth = 0;
 std::int16_t TileHeight = 0;
 std::int16_t TileDepth = 0;
-std::array<TilePoint, kPositionCount + 1> TilePosXY{};
-std::array<Neighbours, kPositionCount + 1> TileNeighbours{};
+std::array<TilePoint, kBoardEntries> TilePosXY{};
+std::array<Neighbours, kBoardEntries> TileNeighbours{};
 
 namespace {
 
@@ -53,9 +53,9 @@ constexpr GridPlace kTopTile{5, 13, 7};  // 144
 constexpr std::array<int, 6> kLayerShiftX{0, 2, 6, 10, 14, 16};
 constexpr std::array<int, 6> kLayerShiftY{0, 20, 16, 12, 8, 6};
 
-const std::array<GridPlace, kPositionCount + 1>& Places() {
-  static const std::array<GridPlace, kPositionCount + 1> places = [] {
-    std::array<GridPlace, kPositionCount + 1> result{};
+const std::array<GridPlace, kBoardEntries>& Places() {
+  static const std::array<GridPlace, kBoardEntries> places = [] {
+    std::array<GridPlace, kBoardEntries> result{};
     int p = 1;
     for (const Run& run : kRuns) {
       for (int i = 0; i < run.count; ++i) {
@@ -86,9 +86,9 @@ std::int16_t HalfRoundedToEven(int twice) {
   return static_cast<std::int16_t>(half);
 }
 
-const std::array<Neighbours, kPositionCount + 1>& NeighbourTable() {
-  static const std::array<Neighbours, kPositionCount + 1> table = [] {
-    std::array<Neighbours, kPositionCount + 1> result{};
+const std::array<Neighbours, kBoardEntries>& NeighbourTable() {
+  static const std::array<Neighbours, kBoardEntries> table = [] {
+    std::array<Neighbours, kBoardEntries> result{};
     for (int p = 1; p <= kPositionCount; ++p) {
       const GridPlace& g = Places()[p];
       result[p] = {FindPlace(g.layer + 1, g.halfColumn, g.halfRow),

@@ -27,8 +27,8 @@ extern std::int16_t TileWidth;
 extern std::int16_t TileHeight;
 extern std::int16_t TileDepth;
 // Per position 0..144; entry 0 is never written and stays all zero.
-extern std::array<TilePoint, kPositionCount + 1> TilePosXY;
-extern std::array<Neighbours, kPositionCount + 1> TileNeighbours;
+extern std::array<TilePoint, kBoardEntries> TilePosXY;
+extern std::array<Neighbours, kBoardEntries> TileNeighbours;
 
 // Board sizes (client pixels) that the pictures of each tile size need.
 inline constexpr int kLargeBoardWidth = 960;

@@ -26,7 +26,7 @@ bool IsValidPosition(int pos) {
 // Slots 1..RedoLimit - 1 are the moves the game can still use: those in force and those
 // Redo can make again. Later slots are leftovers and are never read.
 SaveGameFault CheckMoveRecords(const SavedGame& game) {
-  std::bitset<kPositionCount + 1> taken;
+  std::bitset<kBoardEntries> taken;
   for (int m = 1; m < game.redoLimit; ++m) {
     const MoveRecord& move = game.history[m];
     if (!IsValidPosition(move.FirstPos) || !IsValidPosition(move.SecondPos) ||

@@ -22,8 +22,8 @@ inline constexpr std::size_t kSaveFileSize = 889;
 
 // Everything a saved game holds, apart from the live game state.
 struct SavedGame {
-  std::array<TileKind, kPositionCount + 1> board{};
-  std::array<MoveRecord, kPairCount + 1> history{};
+  std::array<TileKind, kBoardEntries> board{};
+  std::array<MoveRecord, kHistorySlots> history{};
   std::int16_t moveIndex = 0;
   std::int16_t redoLimit = 0;
   friend bool operator==(const SavedGame&, const SavedGame&) = default;

@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
                  qPrintable(missing.join(QStringLiteral(", "))));
     return EXIT_FAILURE;
   }
-  const QString dir = args.first();
+  const QString& dir = args.first();
   if (!WriteTiles(dir) || !WritePictures(dir) || !WriteSounds(dir)) return EXIT_FAILURE;
   std::printf("kestalon_artgen: wrote the art into %s\n", qPrintable(dir));
   return EXIT_SUCCESS;
