@@ -17,6 +17,8 @@ const char* UnitText(Unit unit) {
       return "MB";
     case Unit::Ticks:
       return "ticks";
+    case Unit::Count:
+      return "";
   }
   return "";
 }
@@ -30,7 +32,10 @@ void PrintTableHeading(const std::string& title) {
 
 void PrintFigure(const Figure& figure) {
   char value[32];
-  std::snprintf(value, sizeof value, "%.3f %s", figure.value, UnitText(figure.unit));
+  // Ticks and counts are whole numbers; times and sizes get three decimals.
+  const bool whole = figure.unit == Unit::Ticks || figure.unit == Unit::Count;
+  std::snprintf(value, sizeof value, whole ? "%.0f %s" : "%.3f %s", figure.value,
+                UnitText(figure.unit));
   char target[32] = "-";
   const char* verdict = "";
   if (figure.target) {

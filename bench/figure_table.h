@@ -7,7 +7,7 @@
 
 namespace kestalon::bench {
 
-enum class Unit { Microseconds, Milliseconds, Megabytes, Ticks };
+enum class Unit { Microseconds, Milliseconds, Megabytes, Ticks, Count };
 
 struct Figure {
   std::string name;

@@ -165,6 +165,37 @@ long TicksPerSecond() {
   return sysconf(_SC_CLK_TCK);
 }
 
+std::optional<std::int64_t> CpuNs(pid_t pid) {
+  std::error_code error;
+  std::filesystem::directory_iterator tasks("/proc/" + std::to_string(pid) + "/task", error);
+  if (error) return std::nullopt;
+  std::int64_t total = 0;
+  for (const auto& task : tasks) {
+    std::ifstream schedstat(task.path() / "schedstat");
+    long long onCpu = 0;
+    if (schedstat >> onCpu) total += onCpu;
+  }
+  return total;
+}
+
+std::optional<long> ContextSwitches(pid_t pid) {
+  std::error_code error;
+  std::filesystem::directory_iterator tasks("/proc/" + std::to_string(pid) + "/task", error);
+  if (error) return std::nullopt;
+  long total = 0;
+  for (const auto& task : tasks) {
+    std::ifstream status(task.path() / "status");
+    std::string line;
+    while (std::getline(status, line)) {
+      if (line.rfind("voluntary_ctxt_switches:", 0) == 0 ||
+          line.rfind("nonvoluntary_ctxt_switches:", 0) == 0) {
+        total += std::strtol(line.c_str() + line.find(':') + 1, nullptr, 10);
+      }
+    }
+  }
+  return total;
+}
+
 std::string MakePrivateDir(const std::string& prefix) {
   std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
   if (!mkdtemp(pattern.data())) return {};

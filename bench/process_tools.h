@@ -39,6 +39,10 @@ std::optional<long> ResidentKb(pid_t pid);
 // utime + stime of all the process's threads, in clock ticks, from /proc/PID/stat.
 std::optional<long> CpuTicks(pid_t pid);
 long TicksPerSecond();
+// Time on CPU of the process's live threads in nanoseconds, from /proc/PID/task/*/schedstat.
+std::optional<std::int64_t> CpuNs(pid_t pid);
+// Context switches of the process's live threads (voluntary and not): each wake-up adds one.
+std::optional<long> ContextSwitches(pid_t pid);
 
 // A new private (0700) folder under the temporary directory; removed by RemoveTree.
 std::string MakePrivateDir(const std::string& prefix);

@@ -67,9 +67,12 @@ class WindowBench {
   std::map<std::string, std::string> environment_;
   std::vector<double> mapMs_;
   std::vector<double> paintMs_;
+  std::vector<double> paintCpuMs_;
   std::vector<double> peakMb_;
   std::vector<double> peakAfterPlayMb_;
   std::vector<long> idleTicks_;
+  std::vector<double> idleCpuUs_;
+  std::vector<long> idleWakeups_;
   std::vector<double> newGameMs_;
   std::vector<double> menuOpenMs_;
   PollClock pollClock_;
@@ -230,6 +233,7 @@ bool WindowBench::Launch(int run) {
     if (run >= 0) {
       mapMs_.push_back(NsToMs(mappedNs - startNs));
       paintMs_.push_back(NsToMs(paintedNs - startNs));
+      paintCpuMs_.push_back(NsToMs(CpuNs(child.pid).value_or(0)));
     }
   } else {
     std::fprintf(stderr, "window_bench: no painted main window appeared\n");
@@ -240,9 +244,17 @@ bool WindowBench::Launch(int run) {
     peakMb_.push_back(static_cast<double>(PeakResidentKb(child.pid).value_or(0)) / 1024.0);
     if (run < options_.idleRuns) {
       const auto ticksBefore = CpuTicks(child.pid);
+      const auto cpuBefore = CpuNs(child.pid);
+      const auto switchesBefore = ContextSwitches(child.pid);
       SleepMs(options_.idleSeconds * 1000);
       const auto ticksAfter = CpuTicks(child.pid);
-      if (ticksBefore && ticksAfter) idleTicks_.push_back(*ticksAfter - *ticksBefore);
+      const auto cpuAfter = CpuNs(child.pid);
+      const auto switchesAfter = ContextSwitches(child.pid);
+      if (ticksBefore && ticksAfter && cpuBefore && cpuAfter && switchesBefore && switchesAfter) {
+        idleTicks_.push_back(*ticksAfter - *ticksBefore);
+        idleCpuUs_.push_back(static_cast<double>(*cpuAfter - *cpuBefore) / 1000.0);
+        idleWakeups_.push_back(*switchesAfter - *switchesBefore);
+      }
     }
     if (run < options_.newGameRuns) {
       x_.FocusAndPoint(window, area.width - 4, area.top + area.height - 4);
@@ -269,13 +281,21 @@ void WindowBench::PrintFigures() const {
                launches + ", MapNotify"});
   PrintFigure({"Launch to first painted board", Median(paintMs_), Unit::Milliseconds, std::nullopt,
                launches + ", pixels read"});
+  PrintFigure({"  CPU time of the game by then", Median(paintCpuMs_), Unit::Milliseconds,
+               std::nullopt, launches + ", all threads"});
   PrintFigure({"Peak resident memory after start-up", Median(peakMb_), Unit::Megabytes, 48.0,
                launches + ", VmHWM"});
   if (!idleTicks_.empty()) {
+    const std::string idleRuns = "most of " + std::to_string(idleTicks_.size()) + " launches";
     PrintFigure({"CPU while idle for " + std::to_string(options_.idleSeconds) + " s",
                  static_cast<double>(*std::max_element(idleTicks_.begin(), idleTicks_.end())),
-                 Unit::Ticks, 0.0,
-                 "most of " + std::to_string(idleTicks_.size()) + " launches, utime+stime"});
+                 Unit::Ticks, 0.0, idleRuns + ", utime+stime"});
+    PrintFigure({"  time on CPU while idle",
+                 *std::max_element(idleCpuUs_.begin(), idleCpuUs_.end()), Unit::Microseconds,
+                 std::nullopt, idleRuns + ", schedstat"});
+    PrintFigure({"  thread wake-ups while idle",
+                 static_cast<double>(*std::max_element(idleWakeups_.begin(), idleWakeups_.end())),
+                 Unit::Count, std::nullopt, idleRuns + ", context switches"});
   }
   if (!newGameMs_.empty()) {
     PrintFigure({"New Game (Alt+G, N) to new board on screen", Median(newGameMs_),
