@@ -1,17 +1,65 @@
 // The main window offscreen: menus, start-up, presses on the board, tile size and New Game.
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "core/rules.h"
 #include "display/board_widget.h"
 #include "display/layout/board_layout.h"
 #include "shell/kestalon_form.h"
+#include "tests/support/fake_runtime.h"
 #include "tests/support/qt_test_environment.h"
 
 using namespace kestalon;
+
+namespace {
+
+// A random sequence that deals a board without a legal move: the free tiles of a full
+// board are all of different kinds (one flower, one season, one of each other kind).
+std::vector<float> NoMoveDealSequence() {
+  std::array<TileKind, kBoardEntries> wanted{};
+  std::array<int, 43> left{};
+  for (int k = 1; k <= 42; ++k) left[k] = k < 9 ? 1 : 4;
+  Board.fill(1);
+  Board[0] = 0;
+  std::vector<Position> freePositions;
+  for (int p = 1; p <= kPositionCount; ++p) {
+    if (IsFree(static_cast<Position>(p))) freePositions.push_back(static_cast<Position>(p));
+  }
+  std::vector<TileKind> distinct{1, 5};
+  for (TileKind k = 9; k <= 42; ++k) distinct.push_back(k);
+  for (std::size_t i = 0; i < freePositions.size(); ++i) {
+    wanted[freePositions[i]] = distinct[i];
+    --left[distinct[i]];
+  }
+  int kind = 1;
+  for (int p = 1; p <= kPositionCount; ++p) {
+    if (wanted[p] != 0) continue;
+    while (left[kind] == 0) ++kind;
+    wanted[p] = static_cast<TileKind>(kind);
+    --left[kind];
+  }
+  // The pool holds kinds 1..42, then 9..42 three times; take a matching entry for each spot.
+  std::array<TileKind, kBoardEntries> pool{};
+  for (int e = 1; e <= 42; ++e) pool[e] = static_cast<TileKind>(e);
+  for (int e = 43; e <= 144; ++e) pool[e] = static_cast<TileKind>((e - 43) % 34 + 9);
+  std::vector<float> values;
+  for (int p = 1; p <= kPositionCount; ++p) {
+    int e = 1;
+    while (pool[e] != wanted[p]) ++e;
+    pool[e] = 0;
+    values.push_back((e - 0.5f) / kPositionCount);
+  }
+  return values;
+}
+
+}  // namespace
 
 class KestalonFormTest : public QObject {
   Q_OBJECT
@@ -189,6 +237,49 @@ class KestalonFormTest : public QObject {
     QVERIFY(!form->action("Menus_Game_Undo")->isEnabled());
     QVERIFY(!form->action("Menus_Game_Redo")->isEnabled());
     QVERIFY(!form->action("Menus_Game_Replay")->isEnabled());
+  }
+
+  // New Game in the loss dialog deals another board without a move: the player ends with
+  // the new deal and one announcement, never two loss dialogs at once.
+  void lossDialogsNewGameOnAnotherLostDealShowsOneDialogAtATime() {
+    BuildLayout(false);
+    testing::FakeRuntime runtime(NoMoveDealSequence(), false);
+    InstallRuntime(&runtime);
+    int seen = 0;
+    int mostOpenAtOnce = 0;
+    QTimer watcher;
+    watcher.setInterval(5);
+    connect(&watcher, &QTimer::timeout, [&] {
+      int open = 0;
+      for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QDialog*>(w);
+        if (!dialog || !dialog->isVisible() || dialog->objectName() != "No_available_move")
+          continue;
+        ++open;
+        // Each showing is a new dialog (perhaps at the old one's address): mark it.
+        if (dialog->property("answered").toBool()) continue;
+        dialog->setProperty("answered", true);
+        if (++seen == 1) {
+          // Queued, so that the watcher itself is not stuck inside the button's handler.
+          QMetaObject::invokeMethod(
+              dialog->findChild<QAbstractButton*>(QStringLiteral("NAM_New_Game")), "click",
+              Qt::QueuedConnection);
+        } else {
+          dialog->reject();
+        }
+      }
+      mostOpenAtOnce = std::max(mostOpenAtOnce, open);
+    });
+    watcher.start();
+    form->action("Menus_Game_New")->trigger();
+    watcher.stop();
+    InstallRuntime(nullptr);
+    QCOMPARE(seen, 2);
+    QCOMPARE(mostOpenAtOnce, 1);
+    QCOMPARE(runtime.randomizeCalls, 2);
+    QCOMPARE(MoveIndex, 1);
+    QCOMPARE(AvailableMoves, 0);
+    QCOMPARE(CountAvailableMoves(), 0);
   }
 
   void pressOnEmptySpaceWithASelectionClearsIt() {
