@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/rules.h"
-#include "tests/core/board_setup.h"
+#include "tests/support/board_setup.h"
 #include "tests/support/fake_runtime.h"
 
 namespace kestalon {

@@ -3,7 +3,7 @@
 
 #include "core/rules.h"
 #include "display/layout/board_layout.h"
-#include "tests/core/board_setup.h"
+#include "tests/support/board_setup.h"
 #include "tests/support/fake_runtime.h"
 
 namespace kestalon {

@@ -1,4 +1,4 @@
-// Helpers shared by the dialog tests: hand-built boards and driving a modal dialog.
+// Helpers shared by the dialog tests: counting tiles and driving a modal dialog.
 #include "tests/gui/gui_test_support.h"
 
 #include <QApplication>
@@ -8,17 +8,6 @@
 #include "display/layout/board_layout.h"
 
 namespace kestalon::testing {
-
-void SetUpBoard(std::initializer_list<std::pair<Position, TileKind>> tiles) {
-  BuildLayout(false);
-  Board.fill(0);
-  MoveHistory.fill(MoveRecord{});
-  for (const auto& [position, kind] : tiles) Board[position] = kind;
-  MoveIndex = 1;
-  RedoLimit = 1;
-  SelectedPos = 0;
-  AvailableMoves = 0;
-}
 
 int TilesOnBoard() {
   int count = 0;

@@ -1,4 +1,4 @@
-// Helpers shared by the dialog tests: hand-built boards and driving a modal dialog.
+// Helpers shared by the dialog tests: counting tiles and driving a modal dialog.
 #pragma once
 
 #include <functional>
@@ -7,14 +7,11 @@
 #include <utility>
 
 #include "core/game_state.h"
+#include "tests/support/board_setup.h"
 
 class QDialog;
 
 namespace kestalon::testing {
-
-// An empty board holding only the given tiles, a fresh move record (MoveIndex 1) and
-// nothing selected, on the regular layout.
-void SetUpBoard(std::initializer_list<std::pair<Position, TileKind>> tiles);
 
 // Counts the tiles on the board by looking at it.
 int TilesOnBoard();

@@ -9,7 +9,7 @@
 
 namespace kestalon::testing {
 
-// An empty board with the given tiles, a fresh move record (MoveIndex 1) and regular layout.
+// An empty board with the given tiles, a fresh move record (MoveIndex 1), nothing selected.
 void SetUpBoard(std::initializer_list<std::pair<Position, TileKind>> tiles);
 
 // A point strictly inside position p's face (its centre).

@@ -1,5 +1,5 @@
 // Hand-built boards and the consistency check shared by the rules tests.
-#include "tests/core/board_setup.h"
+#include "tests/support/board_setup.h"
 
 #include <array>
 #include <string>
