@@ -70,5 +70,7 @@ if [[ ! -s "$work/display" ]]; then
   cat "$work/xvfb.log" >&2
   exit 1
 fi
-DISPLAY=":$(head -n1 "$work/display")" "$build/bench/kestalon_window_bench" \
-  --game="$build/game/pc-kestalon" "${window_args[@]}"
+export DISPLAY=":$(head -n1 "$work/display")"
+"$build/bench/kestalon_window_bench" --game="$build/game/pc-kestalon" "${window_args[@]}"
+# Where the time to the mapped window goes: the same start-up, step by step, on this server.
+"$build/bench/kestalon_startup_bench" --platform=xcb "${startup_args[@]}"
