@@ -18,8 +18,8 @@ namespace {
 // One launch: the probe's report, as "name=value" lines, with the time it was spawned.
 using Report = std::map<std::string, long long>;
 
-bool RunProbe(const std::string& probe, const std::map<std::string, std::string>& environment,
-              Report& report) {
+bool RunProbeOnce(const std::string& probe, const std::map<std::string, std::string>& environment,
+                  Report& report) {
   const std::int64_t spawnNs = MonotonicNs();
   Child child = SpawnChild(probe, {}, environment, true);
   if (child.pid < 0) return false;
@@ -35,6 +35,7 @@ bool RunProbe(const std::string& probe, const std::map<std::string, std::string>
       report[line.substr(0, equals)] = std::strtoll(line.c_str() + equals + 1, nullptr, 10);
     }
   }
+  if (report.contains("dialog_at_start")) return true;
   for (const char* key : {"main_ns", "application_ns", "form_ns", "formload_ns", "show_ns",
                           "painted_ns", "cpu_ns", "peak_kb"}) {
     if (!report.contains(key)) {
@@ -48,6 +49,17 @@ bool RunProbe(const std::string& probe, const std::map<std::string, std::string>
     return false;
   }
   return true;
+}
+
+// One counted launch. A first deal without moves (a few in a hundred thousand) opens its
+// dialog before the window and is launched again.
+bool RunProbe(const std::string& probe, const std::map<std::string, std::string>& environment,
+              Report& report) {
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    if (!RunProbeOnce(probe, environment, report)) return false;
+    if (!report.contains("dialog_at_start")) return true;
+  }
+  return false;
 }
 
 int Main(int argc, char** argv) {
