@@ -54,9 +54,7 @@ void TileImageList::Load(bool hiDpi, Pictures& set) const {
   for (int kind = 1; kind <= kKindCount; ++kind) {
     const QImage picture = LoadPicture(large_, kind, hiDpi, pictureSize_ * (hiDpi ? 2 : 1));
     if (picture.isNull()) continue;
-    const QImage transparent = WithWhiteTransparent(picture);
-    set.transparent[kind] = QPixmap::fromImage(transparent);
-    set.selected[kind] = QPixmap::fromImage(Highlighted(transparent));
+    set.transparent[kind] = QPixmap::fromImage(WithWhiteTransparent(picture));
   }
 }
 
@@ -67,8 +65,14 @@ const QPixmap& TileImageList::Picture(TileKind kind, DrawStyle style, bool hiDpi
     Load(true, doubled_);
     doubledLoaded_ = true;
   }
-  const Pictures& set = hiDpi ? doubled_ : normal_;
-  return style == DrawStyle::Selected ? set.selected[kind] : set.transparent[kind];
+  Pictures& set = hiDpi ? doubled_ : normal_;
+  if (style != DrawStyle::Selected) return set.transparent[kind];
+  // Highlighted versions are made when first needed: a game highlights few kinds.
+  QPixmap& selected = set.selected[kind];
+  if (selected.isNull() && !set.transparent[kind].isNull()) {
+    selected = QPixmap::fromImage(Highlighted(set.transparent[kind].toImage()));
+  }
+  return selected;
 }
 
 void TileImageList::Draw(QPainter& painter, TileKind kind, int x, int y, DrawStyle style) const {

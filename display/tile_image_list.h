@@ -36,7 +36,7 @@ class TileImageList {
 
   bool large_;
   QSize pictureSize_;
-  Pictures normal_;
+  mutable Pictures normal_;
   // Loaded on first use: most screens never need them.
   mutable Pictures doubled_;
   mutable bool doubledLoaded_ = false;

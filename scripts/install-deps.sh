@@ -13,7 +13,7 @@ if [[ "${1:-}" == "--test" ]]; then
   packages+=(
     xvfb xauth xdotool imagemagick x11-apps x11-utils
     clang libclang-rt-14-dev clang-tidy cppcheck clang-format
-    desktop-file-utils appstream
+    desktop-file-utils appstream libx11-dev libxtst-dev
   )
 fi
 if [[ "${1:-}" == "--art" ]]; then

@@ -25,7 +25,9 @@ KestalonForm::KestalonForm(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("KestalonForm"));
   setWindowTitle(QStringLiteral("PC Kestalon"));
   QIcon icon;
-  for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(IconPath(size));
+  // The sizes a window frame and task switcher show; the desktop takes larger ones from
+  // the installed icon theme. Each size given here is decoded at start-up.
+  for (int size : {16, 32, 48}) icon.addFile(IconPath(size));
   setWindowIcon(icon);
 
   board_ = new BoardWidget(this);
