@@ -2,25 +2,39 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QImage>
 #include <QString>
 
 namespace kestalon::testing {
 
 // A file under the repository's assets/ folder, e.g. "tiles/large/tile01.png".
-QString AssetPath(const QString& relative);
-
-QString TileFile(bool large, int kind, bool twice);
+inline QString AssetPath(const QString& relative) {
+  return QStringLiteral(KESTALON_ASSETS_DIR "/") + relative;
+}
 
 // The picture as ARGB32 with one pixel per image pixel (Qt reads "@2x" in a name as a device
 // pixel ratio; the tests count real pixels). Null when missing or unreadable.
-QImage LoadPicture(const QString& relative);
+inline QImage LoadPicture(const QString& relative) {
+  QImage image(AssetPath(relative));
+  if (image.isNull()) return image;
+  image.setDevicePixelRatio(1.0);
+  return image.convertToFormat(QImage::Format_ARGB32);
+}
 
 // The whole file, or an empty array when it cannot be read.
-QByteArray LoadBytes(const QString& relative);
+inline QByteArray LoadBytes(const QString& relative) {
+  QFile file(AssetPath(relative));
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
-bool IsPureWhite(QRgb pixel);
+inline bool IsPureWhite(QRgb pixel) {
+  return (pixel & 0x00FFFFFFu) == 0x00FFFFFFu;
+}
+
 // Rough brightness, 0..255.
-int Luminance(QRgb pixel);
+inline int Luminance(QRgb pixel) {
+  return (qRed(pixel) * 299 + qGreen(pixel) * 587 + qBlue(pixel) * 114) / 1000;
+}
 
 }  // namespace kestalon::testing

@@ -8,87 +8,79 @@
 namespace kestalon::testing {
 namespace {
 
-struct Picture {
-  const char* name;
-  QSize size;
-};
-
-const Picture kPictures[] = {
-    {"well_done_face", {45, 40}}, {"no_moves_sign", {61, 61}}, {"title", {216, 118}}};
-
-QString PictureFile(const char* name, bool twice) {
-  return QStringLiteral("pictures/%1%2.png")
-      .arg(QLatin1String(name), twice ? QStringLiteral("@2x") : QString());
+QImage DialogPicture(const char* name, bool twice) {
+  return LoadPicture(QStringLiteral("pictures/%1%2.png").arg(name, twice ? "@2x" : ""));
 }
 
 TEST(DialogPictures, HaveTheirSizeAndATwiceSizeVersion) {
-  for (const Picture& picture : kPictures) {
-    SCOPED_TRACE(picture.name);
-    const QImage single = LoadPicture(PictureFile(picture.name, false));
-    const QImage twice = LoadPicture(PictureFile(picture.name, true));
+  for (const auto& [name, size] :
+       {std::pair{"well_done_face", QSize(45, 40)}, std::pair{"no_moves_sign", QSize(61, 61)},
+        std::pair{"title", QSize(216, 118)}}) {
+    SCOPED_TRACE(name);
+    const QImage single = DialogPicture(name, false);
+    const QImage twice = DialogPicture(name, true);
     ASSERT_FALSE(single.isNull());
     ASSERT_FALSE(twice.isNull());
-    EXPECT_EQ(single.size(), picture.size);
-    EXPECT_EQ(twice.size(), picture.size * 2);
+    EXPECT_EQ(single.size(), size);
+    EXPECT_EQ(twice.size(), size * 2);
     EXPECT_FALSE(single.hasAlphaChannel() && single.pixelColor(0, 0).alpha() < 255)
         << "dialog pictures are opaque";
   }
 }
 
-const QRgb kGrey = qRgb(192, 192, 192);
+const auto Grey = [](QRgb p) { return (p & 0xFFFFFF) == 0xC0C0C0; };
+const auto White = [](QRgb p) { return IsPureWhite(p); };
+const auto Yellow = [](QRgb p) { return qRed(p) > 200 && qGreen(p) > 160 && qBlue(p) < 120; };
+const auto Gold = [](QRgb p) { return Yellow(p) && qBlue(p) < 80; };
+const auto Red = [](QRgb p) { return qRed(p) > 180 && qGreen(p) < 80 && qBlue(p) < 80; };
+const auto NotRed = [](QRgb p) { return !Red(p); };
+const auto Warm = [](QRgb p) { return qRed(p) > qBlue(p) + 20; };
+const auto Dark = [](QRgb p) { return Luminance(p) < 60; };
 
-TEST(DialogPictures, SmilingFaceIsYellowOnGrey) {
+// A point of a picture in single-size pixels (negative: from the far edge) and what it shows.
+struct Sample {
+  const char* picture;
+  double x, y;
+  bool (*test)(QRgb);
+  const char* what;
+};
+
+const Sample kSamples[] = {
+    {"well_done_face", 0, 0, Grey, "grey ground"},
+    {"well_done_face", -1, -1, Grey, "grey ground"},
+    {"well_done_face", 22, 20, Yellow, "yellow between the eyes, above the smile"},
+    {"no_moves_sign", 0, 0, Grey, "grey ground"},
+    {"no_moves_sign", 30, 5, Red, "top of the ring"},
+    {"no_moves_sign", 5, 30, Red, "left of the ring"},
+    {"no_moves_sign", 30, 30, Red, "the bar through the middle"},
+    {"no_moves_sign", 20, 20, Red, "the bar runs from top left"},
+    {"no_moves_sign", 40, 20, NotRed, "inside the ring, off the bar"},
+    {"title", 20, 47, White, "white box"},
+    {"title", 15.5, 59, Gold, "yellow frame round the box"},
+    // Tiles in the top and bottom rows, at the left end: the depth band, then the face frame.
+    {"title", 3, 20, Warm, "band of the top row"},
+    {"title", 6, 20, Dark, "frame of the top row"},
+    {"title", 3, 100, Warm, "band of the bottom row"},
+    {"title", 6, 100, Dark, "frame of the bottom row"},
+};
+
+TEST(DialogPictures, ShowWhatTheyShouldWhereTheyShouldAtBothSizes) {
   for (bool twice : {false, true}) {
-    const QImage face = LoadPicture(PictureFile("well_done_face", twice));
-    ASSERT_FALSE(face.isNull());
     const int s = twice ? 2 : 1;
-    EXPECT_EQ(face.pixel(0, 0) & 0xFFFFFF, kGrey & 0xFFFFFF);
-    EXPECT_EQ(face.pixel(face.width() - 1, face.height() - 1) & 0xFFFFFF, kGrey & 0xFFFFFF);
-    // Between the eyes, above the smile: yellow.
-    const QRgb cheek = face.pixel(22 * s, 20 * s);
-    EXPECT_GT(qRed(cheek), 200);
-    EXPECT_GT(qGreen(cheek), 160);
-    EXPECT_LT(qBlue(cheek), 120);
-    // The outline round the face is black: along the middle row, from the ground inwards.
+    for (const Sample& sample : kSamples) {
+      const QImage picture = DialogPicture(sample.picture, twice);
+      ASSERT_FALSE(picture.isNull()) << sample.picture;
+      const int x = sample.x < 0 ? picture.width() + int(sample.x) : int(sample.x * s);
+      const int y = sample.y < 0 ? picture.height() + int(sample.y) : int(sample.y * s);
+      EXPECT_TRUE(sample.test(picture.pixel(x, y)))
+          << sample.picture << (twice ? "@2x" : "") << " at " << x << "," << y << ": "
+          << sample.what;
+    }
+    // The black outline round the face: along the middle row, from the ground inwards.
+    const QImage face = DialogPicture("well_done_face", twice);
     int darkest = 255;
     for (int x = 0; x < 10 * s; ++x) darkest = std::min(darkest, Luminance(face.pixel(x, 20 * s)));
     EXPECT_LT(darkest, 50);
-  }
-}
-
-TEST(DialogPictures, ProhibitionSignIsARedRingWithABarOnGrey) {
-  for (bool twice : {false, true}) {
-    const QImage sign = LoadPicture(PictureFile("no_moves_sign", twice));
-    ASSERT_FALSE(sign.isNull());
-    const int s = twice ? 2 : 1;
-    auto red = [](QRgb p) { return qRed(p) > 180 && qGreen(p) < 80 && qBlue(p) < 80; };
-    EXPECT_EQ(sign.pixel(0, 0) & 0xFFFFFF, kGrey & 0xFFFFFF);
-    EXPECT_TRUE(red(sign.pixel(30 * s, 5 * s))) << "top of the ring";
-    EXPECT_TRUE(red(sign.pixel(5 * s, 30 * s))) << "left of the ring";
-    EXPECT_TRUE(red(sign.pixel(30 * s, 30 * s))) << "the bar through the middle";
-    EXPECT_TRUE(red(sign.pixel(20 * s, 20 * s))) << "the bar runs from top left";
-    EXPECT_FALSE(red(sign.pixel(40 * s, 20 * s))) << "inside the ring, off the bar";
-  }
-}
-
-TEST(DialogPictures, TitleShowsTilesRoundAWhiteBoxWithAYellowFrame) {
-  for (bool twice : {false, true}) {
-    const QImage title = LoadPicture(PictureFile("title", twice));
-    ASSERT_FALSE(title.isNull());
-    const int s = twice ? 2 : 1;
-    const QRgb inBox = title.pixel(20 * s, 47 * s);
-    EXPECT_EQ(inBox & 0xFFFFFF, 0xFFFFFFu) << "white box";
-    const QRgb frame = title.pixel(15 * s + s / 2, 59 * s);
-    EXPECT_GT(qRed(frame), 200);
-    EXPECT_GT(qGreen(frame), 160);
-    EXPECT_LT(qBlue(frame), 80);
-    // Tiles in the top and bottom rows, seen at the left end: the warm depth band, then the
-    // black frame of the face.
-    for (int y : {20, 100}) {
-      const QRgb band = title.pixel(3 * s, y * s);
-      EXPECT_GT(qRed(band), qBlue(band) + 20) << "band in the row at " << y;
-      EXPECT_LT(Luminance(title.pixel(6 * s, y * s)), 60) << "frame in the row at " << y;
-    }
   }
 }
 

@@ -1,10 +1,9 @@
 // Centring dialogs over the main window by the outer sizes of both windows.
 #include <QAction>
-#include <QApplication>
 #include <QDialog>
 #include <QTest>
 #include <QWidget>
-#include <memory>
+#include <cmath>
 
 #include "core/rules.h"
 #include "dialogs/dialogs.h"
@@ -20,23 +19,20 @@ using namespace kestalon::testing;
 
 namespace {
 
-int FloorHalf(int value) {
-  return value >= 0 ? value / 2 : -((1 - value) / 2);
-}
-
-// Where the dialog's outer top-left corner belongs, from both windows' outer rectangles.
+// Where the dialog's outer top-left corner belongs: half the difference of the outer sizes,
+// rounded down.
 QPoint CentredCorner(const QWidget& dialog, const QWidget& mainWindow) {
   const QRect main = mainWindow.frameGeometry();
-  const QRect outer = dialog.frameGeometry();
-  return {main.left() + FloorHalf(main.width() - outer.width()),
-          main.top() + FloorHalf(main.height() - outer.height())};
+  const QSize gap = main.size() - dialog.frameGeometry().size();
+  return main.topLeft() + QPoint(static_cast<int>(std::floor(gap.width() / 2.0)),
+                                 static_cast<int>(std::floor(gap.height() / 2.0)));
 }
 
-struct Placed {
-  QRect frame;
-  QPoint expected;
-  bool visible = false;
-};
+bool ShowAt(QWidget& window, const QRect& geometry) {
+  window.setGeometry(geometry);
+  window.show();
+  return QTest::qWaitForWindowExposed(&window);
+}
 
 }  // namespace
 
@@ -46,78 +42,60 @@ class DialogPlacementTest : public QObject {
  public:
   static void initMain() { PinQtTestEnvironment(); }
 
- private:
-  // Shows a dialog of the given client size with ShowCentredModal over a main window.
-  Placed ShowOver(QWidget& mainWindow, QSize dialogSize) {
-    QDialog dialog(&mainWindow);
-    dialog.setFixedSize(dialogSize);
-    Placed placed;
-    const auto found = WhenModalOpens([&](QDialog& open) {
-      placed = {open.frameGeometry(), CentredCorner(open, mainWindow), open.isVisible()};
-    });
-    ShowCentredModal(dialog, &mainWindow);
-    if (!*found) QTest::qFail("no dialog shown", __FILE__, __LINE__);
-    return placed;
-  }
-
  private slots:
   void centresByOuterSizes_data() {
     QTest::addColumn<QRect>("mainWindow");
     QTest::addColumn<QSize>("dialog");
-    QTest::newRow("smaller dialog") << QRect(100, 80, 640, 382) << QSize(174, 97);
-    QTest::newRow("odd difference") << QRect(100, 80, 640, 382) << QSize(173, 96);
-    QTest::newRow("same height") << QRect(100, 80, 640, 382) << QSize(300, 382);
-    QTest::newRow("larger, off the screen") << QRect(10, 10, 200, 150) << QSize(500, 400);
+    QTest::addColumn<QSize>("loadedSize");  // set by the load step, before the placing
+    QTest::newRow("smaller dialog") << QRect(100, 80, 640, 382) << QSize(174, 97) << QSize();
+    QTest::newRow("odd difference") << QRect(100, 80, 640, 382) << QSize(173, 96) << QSize();
+    QTest::newRow("same height") << QRect(100, 80, 640, 382) << QSize(300, 382) << QSize();
+    QTest::newRow("larger, off the screen")
+        << QRect(10, 10, 200, 150) << QSize(500, 400) << QSize();
+    QTest::newRow("grown by its load step")
+        << QRect(100, 80, 640, 382) << QSize(100, 50) << QSize(400, 300);
   }
 
   void centresByOuterSizes() {
     QFETCH(QRect, mainWindow);
     QFETCH(QSize, dialog);
+    QFETCH(QSize, loadedSize);
     QWidget main;
-    main.setGeometry(mainWindow);
-    main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QVERIFY(ShowAt(main, mainWindow));
+    QDialog shown(&main);
+    shown.setFixedSize(dialog);
 
-    const Placed placed = ShowOver(main, dialog);
-    QVERIFY(placed.visible);
-    QCOMPARE(placed.frame.topLeft(), placed.expected);
-    if (dialog.height() == mainWindow.height()) {
-      QCOMPARE(placed.frame.top(), main.frameGeometry().top());
-    }
-    if (dialog.width() > mainWindow.width()) {
-      // Not kept on the screen: left of and above the main window's corner.
-      QVERIFY(placed.frame.left() < 0);
-      QVERIFY(placed.frame.top() < main.frameGeometry().top());
-    }
-  }
-
-  void theLoadStepRunsBeforeThePlacing() {
-    QWidget main;
-    main.setGeometry(100, 80, 640, 382);
-    main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
-    QDialog dialog(&main);
-    dialog.setFixedSize(100, 50);
-
-    bool loadedWhileHidden = false;
-    Placed placed;
+    QRect frame;
+    QPoint expected;
     const auto found = WhenModalOpens([&](QDialog& open) {
-      placed = {open.frameGeometry(), CentredCorner(open, main), open.isVisible()};
+      QVERIFY(open.isVisible());
+      frame = open.frameGeometry();
+      expected = CentredCorner(open, main);
     });
-    // The load step makes the dialog larger: the placing must use the size it leaves.
-    ShowCentredModal(dialog, &main, [&] {
-      loadedWhileHidden = !dialog.isVisible();
-      dialog.setFixedSize(400, 300);
-    });
+    bool loadedWhileHidden = false;
+    if (loadedSize.isValid()) {
+      ShowCentredModal(shown, &main, [&] {
+        loadedWhileHidden = !shown.isVisible();
+        shown.setFixedSize(loadedSize);
+      });
+      QVERIFY(loadedWhileHidden);
+    } else {
+      ShowCentredModal(shown, &main);
+    }
     QVERIFY(*found);
-    QVERIFY(loadedWhileHidden);
-    QCOMPARE(placed.frame.size() - QSize(400, 300),
-             main.frameGeometry().size() - main.geometry().size());
-    QCOMPARE(placed.frame.topLeft(), placed.expected);
+    const QSize client = loadedSize.isValid() ? loadedSize : dialog;
+    QCOMPARE(frame.size() - client, main.frameGeometry().size() - main.geometry().size());
+    QCOMPARE(frame.topLeft(), expected);
+    if (client.height() == mainWindow.height()) QCOMPARE(frame.top(), main.frameGeometry().top());
+    if (client.width() > mainWindow.width()) {
+      // Not kept on the screen: left of and above the main window's corner.
+      QVERIFY(frame.left() < 0);
+      QVERIFY(frame.top() < main.frameGeometry().top());
+    }
   }
 
-  void theFourMenuDialogsOpenCentredOverTheMainWindow_data() {
-    QTest::addColumn<QString>("item");
+  void everyDialogOpensCentredOverTheMainWindow_data() {
+    QTest::addColumn<QString>("item");  // a menu item, or how the game opens the dialog
     QTest::addColumn<QString>("dialog");
     QTest::newRow("status") << "Menus_Game_Status"
                             << "Kestalon_Status";
@@ -127,57 +105,53 @@ class DialogPlacementTest : public QObject {
                            << "About_Kestalon";
     QTest::newRow("rules") << "Menus_Help_Rules"
                            << "About_Rules";
+    QTest::newRow("replay") << "replay"
+                            << "Kestalon_Replay";
+    QTest::newRow("well done") << "well done"
+                               << "Well_done";
+    QTest::newRow("no available move") << "no move"
+                                       << "No_available_move";
   }
 
-  void theFourMenuDialogsOpenCentredOverTheMainWindow() {
+  void everyDialogOpensCentredOverTheMainWindow() {
     QFETCH(QString, item);
     QFETCH(QString, dialog);
     KestalonForm form;
     UseRegularTiles();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(ShowAt(form, QRect(100, 80, 640, 382)));
     FakeGame game(RandomSequenceForPoolOrder());
     DealNewGame();
 
     QString opened;
-    Placed placed;
+    QRect frame;
+    QPoint expected;
     const auto found = WhenModalOpens([&](QDialog& open) {
       opened = open.objectName();
-      placed = {open.frameGeometry(), CentredCorner(open, form), open.isVisible()};
+      frame = open.frameGeometry();
+      expected = CentredCorner(open, form);
     });
-    QAction* action = form.action(item.toLatin1().constData());
-    QVERIFY(action);
-    action->trigger();
+    const bool fromMenu = item.startsWith("Menus_");
+    if (fromMenu) {
+      QAction* action = form.action(item.toLatin1().constData());
+      QVERIFY(action);
+      action->trigger();
+    } else if (item == "replay") {
+      OpenReplay(&form);
+    } else if (item == "well done") {
+      ShowWellDoneDialog(&form);
+    } else {
+      ShowNoAvailableMoveDialog(&form);
+    }
     QVERIFY(*found);
     QCOMPARE(opened, dialog);
-    QCOMPARE(placed.frame.topLeft(), placed.expected);
-  }
-
-  void replayAndResultDialogsOpenOverTheirOwner_data() {
-    QTest::addColumn<int>("which");
-    QTest::newRow("replay") << 0;
-    QTest::newRow("well done") << 1;
-    QTest::newRow("no available move") << 2;
-  }
-
-  void replayAndResultDialogsOpenOverTheirOwner() {
-    QFETCH(int, which);
-    QWidget main;
-    main.setGeometry(100, 80, 640, 382);
-    main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
-    FakeGame game;
-
-    QRect frame;
-    const auto found = WhenModalOpens([&](QDialog& open) { frame = open.frameGeometry(); });
-    if (which == 0) OpenReplay(&main);
-    if (which == 1) ShowWellDoneDialog(&main);
-    if (which == 2) ShowNoAvailableMoveDialog(&main);
-    QVERIFY(*found);
-    // The toolkit centres a dialog on its owner; allow it a frame's width of guesswork.
-    const QPoint offset = frame.center() - main.frameGeometry().center();
-    QVERIFY2(offset.manhattanLength() <= 4,
-             qPrintable(QStringLiteral("off by %1,%2").arg(offset.x()).arg(offset.y())));
+    if (fromMenu) {
+      QCOMPARE(frame.topLeft(), expected);
+    } else {
+      // The toolkit centres these on their owner; allow it a frame's width of guesswork.
+      const QPoint offset = frame.center() - form.frameGeometry().center();
+      QVERIFY2(offset.manhattanLength() <= 4,
+               qPrintable(QStringLiteral("off by %1,%2").arg(offset.x()).arg(offset.y())));
+    }
   }
 };
 

@@ -1,10 +1,10 @@
-// Helpers shared by the dialog tests: counting tiles and driving a modal dialog.
+// Helpers shared by the dialog tests: counting tiles, making moves and driving a modal dialog.
 #include "tests/gui/gui_test_support.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QTimer>
 
+#include "core/rules.h"
 #include "display/layout/board_layout.h"
 
 namespace kestalon::testing {
@@ -13,6 +13,17 @@ int TilesOnBoard() {
   int count = 0;
   for (int p = 1; p <= kPositionCount; ++p) count += Board[p] > 0 ? 1 : 0;
   return count;
+}
+
+bool MakeFirstMoves(int count) {
+  for (int m = 0; m < count; ++m) {
+    Position first = 0;
+    Position second = 0;
+    if (!FindAvailableMove(1, first, second)) return false;
+    RemovePair(first, second);
+    CheckAvailableMoves();
+  }
+  return true;
 }
 
 std::shared_ptr<bool> WhenModalOpens(std::function<void(QDialog&)> action) {

@@ -6,6 +6,7 @@
 #include <QToolButton>
 #include <QWidget>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "core/rules.h"
@@ -22,12 +23,18 @@ using namespace kestalon::testing;
 
 namespace {
 
-bool PairOnBoard(const MoveRecord& move) {
+bool OnBoard(const MoveRecord& move) {
   return Board[move.FirstPos] == move.FirstKind && Board[move.SecondPos] == move.SecondKind;
 }
 
-bool PairGone(const MoveRecord& move) {
+bool Gone(const MoveRecord& move) {
   return Board[move.FirstPos] == 0 && Board[move.SecondPos] == 0;
+}
+
+void Step(ReplayDialog& dialog, bool forward) {
+  QTest::mouseClick(
+      forward ? dialog.spinner()->increaseButton() : dialog.spinner()->decreaseButton(),
+      Qt::LeftButton);
 }
 
 }  // namespace
@@ -43,34 +50,7 @@ class ReplayTest : public QObject {
   std::unique_ptr<FakeGame> game_;
 
   void RunReplay(const std::function<void(ReplayDialog&)>& whileOpen) {
-    const auto found = WhenModalOpens([&](QDialog& dialog) {
-      auto* replay = qobject_cast<ReplayDialog*>(&dialog);
-      QVERIFY(replay);
-      whileOpen(*replay);
-    });
-    OpenReplay(mainWindow_.get());
-    QVERIFY(*found);
-  }
-
-  static void Back(ReplayDialog& dialog) {
-    QTest::mouseClick(dialog.spinner()->decreaseButton(), Qt::LeftButton);
-  }
-  static void Forward(ReplayDialog& dialog) {
-    QTest::mouseClick(dialog.spinner()->increaseButton(), Qt::LeftButton);
-  }
-
-  // A fixed deal, then five moves, each the first one on offer.
-  void PlayFiveMoves() {
-    game_->runtime.randomValues = RandomSequenceForPoolOrder();
-    DealNewGame();
-    for (int m = 1; m <= 5; ++m) {
-      Position first = 0;
-      Position second = 0;
-      QVERIFY(FindAvailableMove(1, first, second));
-      RemovePair(first, second);
-      CheckAvailableMoves();
-    }
-    QCOMPARE(MoveIndex, 6);
+    RunModal<ReplayDialog>([&] { OpenReplay(mainWindow_.get()); }, whileOpen);
   }
 
  private slots:
@@ -78,7 +58,10 @@ class ReplayTest : public QObject {
     mainWindow_ = std::make_unique<QWidget>();
     mainWindow_->resize(640, 382);
     mainWindow_->show();
-    game_ = std::make_unique<FakeGame>();
+    // A fixed deal, then five moves, each the first one on offer.
+    game_ = std::make_unique<FakeGame>(RandomSequenceForPoolOrder());
+    DealNewGame();
+    QVERIFY(MakeFirstMoves(5));
   }
 
   void cleanup() {
@@ -87,35 +70,28 @@ class ReplayTest : public QObject {
   }
 
   void stepsBackThreeAndForwardTwo() {
-    PlayFiveMoves();
-    if (QTest::currentTestFailed()) return;
     const auto moves = MoveHistory;
     const std::int16_t countedBefore = AvailableMoves;
-    Position first = 0;
     Position second = 0;
-    QVERIFY(FindAvailableMove(1, first, second));
-    SelectedPos = first;  // a tile picked before opening
+    QVERIFY(FindAvailableMove(1, SelectedPos, second));  // a tile picked before opening
     game_->view.journal.clear();
 
     RunReplay([&](ReplayDialog& dialog) {
-      QCOMPARE(dialog.windowTitle(), QStringLiteral("PC Kestalon - Replay"));
       QCOMPARE(dialog.numberBox()->text(), QStringLiteral("5"));
       QCOMPARE(SelectedPos, 0);
-      // Opening draws nothing.
       QVERIFY(game_->view.draws.empty());
 
       // Each step back puts back the latest move in force, 5 then 4 then 3.
       for (int m = 5; m >= 3; --m) {
-        Back(dialog);
+        Step(dialog, false);
         QCOMPARE(dialog.numberBox()->text(), QString::number(m - 1));
-        QVERIFY(PairOnBoard(moves[m]));
-        QVERIFY(PairGone(moves[m - 1]));
+        QVERIFY(OnBoard(moves[m]));
+        QVERIFY(Gone(moves[m - 1]));
       }
-      QCOMPARE(dialog.numberBox()->text(), QStringLiteral("2"));
       for (int m = 3; m <= 4; ++m) {
-        Forward(dialog);
-        QVERIFY(PairGone(moves[m]));
-        QVERIFY(PairOnBoard(moves[m + 1]));
+        Step(dialog, true);
+        QVERIFY(Gone(moves[m]));
+        QVERIFY(OnBoard(moves[m + 1]));
       }
       QCOMPARE(dialog.numberBox()->text(), QStringLiteral("4"));
       QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
@@ -132,32 +108,26 @@ class ReplayTest : public QObject {
   }
 
   void clicksBeyondEitherEndDoNothing() {
-    PlayFiveMoves();
-    if (QTest::currentTestFailed()) return;
     QVERIFY(TakeBackMove());  // one move to redo: the record ends at 5
-    game_->view.journal.clear();
-
     RunReplay([&](ReplayDialog& dialog) {
       QCOMPARE(dialog.numberBox()->text(), QStringLiteral("4"));
-      Forward(dialog);
-      QCOMPARE(dialog.numberBox()->text(), QStringLiteral("5"));
-      const auto boardAtEnd = Board;
-      const std::size_t drawsAtEnd = game_->view.draws.size();
-      Forward(dialog);
-      QCOMPARE(dialog.numberBox()->text(), QStringLiteral("5"));
-      QCOMPARE(MoveIndex, 6);
-      QVERIFY(Board == boardAtEnd);
-      QCOMPARE(game_->view.draws.size(), drawsAtEnd);
-
-      for (int i = 0; i < 5; ++i) Back(dialog);
-      QCOMPARE(dialog.numberBox()->text(), QStringLiteral("0"));
-      QCOMPARE(TilesOnBoard(), 144);
-      const std::size_t drawsAtStart = game_->view.draws.size();
-      Back(dialog);
-      QCOMPARE(dialog.numberBox()->text(), QStringLiteral("0"));
-      QCOMPARE(MoveIndex, 1);
-      QCOMPARE(TilesOnBoard(), 144);
-      QCOMPARE(game_->view.draws.size(), drawsAtStart);
+      Step(dialog, true);
+      // Past the last move, then before the first: box, board and drawing stay as they are.
+      for (auto [forward, box, moveIndex, tiles] :
+           {std::tuple{true, "5", 6, 134}, std::tuple{false, "0", 1, 144}}) {
+        if (!forward) {
+          for (int i = 0; i < 5; ++i) Step(dialog, false);
+        }
+        QCOMPARE(dialog.numberBox()->text(), QLatin1String(box));
+        const auto board = Board;
+        const std::size_t draws = game_->view.draws.size();
+        Step(dialog, forward);
+        QCOMPARE(dialog.numberBox()->text(), QLatin1String(box));
+        QCOMPARE(MoveIndex, moveIndex);
+        QCOMPARE(TilesOnBoard(), tiles);
+        QVERIFY(Board == board);
+        QCOMPARE(game_->view.draws.size(), draws);
+      }
     });
     QCOMPARE(RedoLimit, 6);
   }
@@ -170,17 +140,15 @@ class ReplayTest : public QObject {
     game_->view.journal.clear();
 
     RunReplay([&](ReplayDialog& dialog) {
-      Back(dialog);
+      Step(dialog, false);
       QCOMPARE(dialog.numberBox()->text(), QStringLiteral("0"));
-      Forward(dialog);
+      Step(dialog, true);
       QCOMPARE(dialog.numberBox()->text(), QStringLiteral("1"));
     });
     QCOMPARE(TilesOnBoard(), 2);
-    QCOMPARE(game_->view.noMovesShown, 0);
-    QCOMPARE(game_->view.wellDoneShown, 0);
+    QCOMPARE(game_->view.journal, (std::vector<std::string>{"draw:0", "draw:0"}));
     QVERIFY(game_->runtime.sounds.empty());
     QCOMPARE(AvailableMoves, 1);
-    QCOMPARE(game_->view.journal, (std::vector<std::string>{"draw:0", "draw:0"}));
   }
 };
 

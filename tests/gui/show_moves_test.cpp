@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -29,20 +28,50 @@ using namespace kestalon::testing;
 
 namespace {
 
-constexpr TileKind kCircle1 = kFirstCircle;
-constexpr TileKind kEast = kEastWind;
-
 // Bottom-layer positions far enough apart that none touches another: each is free.
 constexpr Position kA = 3, kB = 8, kC = 15, kD = 20, kE = 27, kF = 33, kG = 40, kH = 46;
 
-struct Listed {
-  QString box;
-  Position first;
-  Position second;
+// One action on the open dialog ("+" and "-" click the spinner once per sign, "=7" types
+// into the box), then the listing it must leave.
+struct Step {
+  const char* action;
+  const char* box;
+  Position first, second;
 };
 
-Listed Now(const ShowMovesDialog& dialog) {
-  return {dialog.numberBox()->text(), SelectedPos, dialog.listedSecondPos()};
+struct Listing {
+  const char* name;
+  std::vector<TileKind> kinds;  // on kA, kB, ... in turn
+  int moves;
+  std::vector<Step> steps;
+};
+
+// clang-format off
+const std::vector<Listing>& Listings() {
+  static const std::vector<Listing> listings{
+      // Lowest first position first, then the lowest second among those; stops at the count.
+      {"lowest pair first",
+       {kRedDragon, kGreenDragon, kRedDragon, kGreenDragon, kGreenDragon, kEastWind}, 4,
+       {{"", "1", kA, kC}, {"+", "2", kB, kD}, {"+", "3", kB, kE}, {"+", "4", kD, kE},
+        {"+", "4", kD, kE}}},
+      // Above the count brings back the count, 0 brings back 1; the spinner follows the box.
+      {"three white dragons",
+       {kRedDragon, kWhiteDragon, kEastWind, kWhiteDragon, kFirstCircle, kWhiteDragon}, 3,
+       {{"", "1", kB, kD}, {"+", "2", kB, kF}, {"+", "3", kD, kF}, {"---", "1", kB, kD},
+        {"=7", "3", kD, kF}, {"-", "2", kB, kF}, {"=0", "1", kB, kD}}},
+      // Two-digit numbers: 6 + 6 moves.
+      {"twelve moves",
+       {kRedDragon, kRedDragon, kRedDragon, kRedDragon,
+        kGreenDragon, kGreenDragon, kGreenDragon, kGreenDragon}, 12,
+       {{"+++++++++++", "12", kG, kH}, {"+", "12", kG, kH}}},
+  };
+  return listings;
+}
+// clang-format on
+
+void Click(ShowMovesDialog& dialog, bool up) {
+  QTest::mouseClick(up ? dialog.spinner()->increaseButton() : dialog.spinner()->decreaseButton(),
+                    Qt::LeftButton);
 }
 
 }  // namespace
@@ -57,22 +86,8 @@ class ShowMovesTest : public QObject {
   std::unique_ptr<KestalonForm> form_;
   std::unique_ptr<FakeGame> game_;
 
-  // Opens the dialog with the main window's own launcher and runs whileOpen on it.
   void RunShowMoves(const std::function<void(ShowMovesDialog&)>& whileOpen) {
-    const auto found = WhenModalOpens([&](QDialog& dialog) {
-      auto* showMoves = qobject_cast<ShowMovesDialog*>(&dialog);
-      QVERIFY(showMoves);
-      whileOpen(*showMoves);
-    });
-    OpenShowMoves(form_.get());
-    QVERIFY(*found);
-  }
-
-  QImage BoardImage() const { return form_->board()->Surface().toImage(); }
-
-  static void VerifyAllFree(std::initializer_list<Position> positions) {
-    for (Position p : positions)
-      QVERIFY2(Board[p] > 0 && IsFree(p), qPrintable(QString::number(p)));
+    RunModal<ShowMovesDialog>([&] { OpenShowMoves(form_.get()); }, whileOpen);
   }
 
  private slots:
@@ -89,141 +104,40 @@ class ShowMovesTest : public QObject {
     form_.reset();
   }
 
-  void opensWithTheLowestPairListedAndMovesInCountingOrder() {
-    SetUpBoard({{kA, kRedDragon},
-                {kB, kGreenDragon},
-                {kC, kRedDragon},
-                {kD, kGreenDragon},
-                {kE, kGreenDragon},
-                {kF, kEast}});
-    VerifyAllFree({kA, kB, kC, kD, kE, kF});
-    CheckAvailableMoves();
-    QCOMPARE(AvailableMoves, 4);
-
-    std::vector<Listed> seen;
-    RunShowMoves([&](ShowMovesDialog& dialog) {
-      QCOMPARE(dialog.objectName(), QStringLiteral("Kestalon_Show_Moves"));
-      QCOMPARE(dialog.windowTitle(), QStringLiteral("PC Kestalon - Show Moves"));
-      QVERIFY(dialog.playButton()->isEnabled());
-      seen.push_back(Now(dialog));
-      for (int i = 0; i < 4; ++i) {
-        QTest::mouseClick(dialog.spinner()->increaseButton(), Qt::LeftButton);
-        seen.push_back(Now(dialog));
-      }
-    });
-    QCOMPARE(seen.size(), 5u);
-    // Lowest first position first, then the lowest second position among those.
-    QCOMPARE(seen[0].box, QStringLiteral("1"));
-    QCOMPARE(seen[0].first, kA);
-    QCOMPARE(seen[0].second, kC);
-    QCOMPARE(seen[1].box, QStringLiteral("2"));
-    QCOMPARE(seen[1].first, kB);
-    QCOMPARE(seen[1].second, kD);
-    QCOMPARE(seen[2].first, kB);
-    QCOMPARE(seen[2].second, kE);
-    QCOMPARE(seen[3].box, QStringLiteral("4"));
-    QCOMPARE(seen[3].first, kD);
-    QCOMPARE(seen[3].second, kE);
-    // The spinner stops at the count.
-    QCOMPARE(seen[4].box, QStringLiteral("4"));
-    QCOMPARE(seen[4].second, kE);
+  void listsAndNumbersTheMoves_data() {
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < static_cast<int>(Listings().size()); ++i)
+      QTest::newRow(Listings()[i].name) << i;
   }
 
-  void threeWhiteDragonsAreNumberedAbAcBc() {
-    SetUpBoard({{kA, kRedDragon},
-                {kB, kWhiteDragon},
-                {kC, kEast},
-                {kD, kWhiteDragon},
-                {kE, kCircle1},
-                {kF, kWhiteDragon}});
-    VerifyAllFree({kA, kB, kC, kD, kE, kF});
+  void listsAndNumbersTheMoves() {
+    QFETCH(int, index);
+    const Listing& listing = Listings()[index];
+    SetUpBoard({});
+    const Position positions[] = {kA, kB, kC, kD, kE, kF, kG, kH};
+    for (std::size_t i = 0; i < listing.kinds.size(); ++i) Board[positions[i]] = listing.kinds[i];
     CheckAvailableMoves();
-    QCOMPARE(AvailableMoves, 3);
+    QCOMPARE(AvailableMoves, listing.moves);
 
-    std::vector<Listed> seen;
     RunShowMoves([&](ShowMovesDialog& dialog) {
-      seen.push_back(Now(dialog));
-      QTest::mouseClick(dialog.spinner()->increaseButton(), Qt::LeftButton);
-      seen.push_back(Now(dialog));
-      QTest::mouseClick(dialog.spinner()->increaseButton(), Qt::LeftButton);
-      seen.push_back(Now(dialog));
-      // Down to 0 brings back "1" and move 1.
-      for (int i = 0; i < 3; ++i) {
-        QTest::mouseClick(dialog.spinner()->decreaseButton(), Qt::LeftButton);
+      for (const Step& step : listing.steps) {
+        const QString action = QLatin1String(step.action);
+        if (action.startsWith('=')) {
+          dialog.numberBox()->setText(action.mid(1));
+        } else {
+          for (QChar sign : action) Click(dialog, sign == '+');
+        }
+        const QString where = QStringLiteral("after \"%1\"").arg(action);
+        QVERIFY2(dialog.numberBox()->text() == QLatin1String(step.box), qPrintable(where));
+        QVERIFY2(SelectedPos == step.first, qPrintable(where));
+        QVERIFY2(dialog.listedSecondPos() == step.second, qPrintable(where));
       }
-      seen.push_back(Now(dialog));
+      dialog.close();  // as by the title bar
     });
-    QCOMPARE(seen.size(), 4u);
-    QCOMPARE(seen[0].box, QStringLiteral("1"));
-    QCOMPARE(seen[0].first, kB);
-    QCOMPARE(seen[0].second, kD);
-    QCOMPARE(seen[1].box, QStringLiteral("2"));
-    QCOMPARE(seen[1].first, kB);
-    QCOMPARE(seen[1].second, kF);
-    QCOMPARE(seen[2].box, QStringLiteral("3"));
-    QCOMPARE(seen[2].first, kD);
-    QCOMPARE(seen[2].second, kF);
-    QCOMPARE(seen[3].box, QStringLiteral("1"));
-    QCOMPARE(seen[3].first, kB);
-    QCOMPARE(seen[3].second, kD);
-  }
-
-  void numbersOutsideTheRangeAreBroughtBackByANestedChange() {
-    SetUpBoard({{kB, kWhiteDragon}, {kD, kWhiteDragon}, {kF, kWhiteDragon}});
-    CheckAvailableMoves();
-    QCOMPARE(AvailableMoves, 3);
-
-    RunShowMoves([&](ShowMovesDialog& dialog) {
-      QSignalSpy changes(dialog.numberBox(), &QLineEdit::textChanged);
-      dialog.numberBox()->setText(QStringLiteral("7"));
-      // The correction "3" is a change of its own, handled nested inside the change to "7"
-      // (so a watcher connected after the rule hears "3" first).
-      QCOMPARE(changes.size(), 2);
-      QCOMPARE(changes.at(0).at(0).toString(), QStringLiteral("3"));
-      QCOMPARE(changes.at(1).at(0).toString(), QStringLiteral("7"));
-      QCOMPARE(dialog.numberBox()->text(), QStringLiteral("3"));
-      QCOMPARE(SelectedPos, kD);
-      QCOMPARE(dialog.listedSecondPos(), kF);
-      // The spinner follows the corrected box: one step down lists move 2.
-      QTest::mouseClick(dialog.spinner()->decreaseButton(), Qt::LeftButton);
-      QCOMPARE(dialog.numberBox()->text(), QStringLiteral("2"));
-      QCOMPARE(dialog.listedSecondPos(), kF);
-      QCOMPARE(SelectedPos, kB);
-
-      changes.clear();
-      dialog.numberBox()->setText(QStringLiteral("0"));
-      QCOMPARE(changes.size(), 2);
-      QCOMPARE(changes.at(0).at(0).toString(), QStringLiteral("1"));
-      QCOMPARE(dialog.numberBox()->text(), QStringLiteral("1"));
-      QCOMPARE(SelectedPos, kB);
-      QCOMPARE(dialog.listedSecondPos(), kD);
-    });
-  }
-
-  void everyMoveAboveTheTenthCanBeReached() {
-    // Four Red and four Green dragons, all free: 6 + 6 = 12 moves.
-    SetUpBoard({{kA, kRedDragon},
-                {kB, kRedDragon},
-                {kC, kRedDragon},
-                {kD, kRedDragon},
-                {kE, kGreenDragon},
-                {kF, kGreenDragon},
-                {kG, kGreenDragon},
-                {kH, kGreenDragon}});
-    VerifyAllFree({kA, kB, kC, kD, kE, kF, kG, kH});
-    CheckAvailableMoves();
-    QCOMPARE(AvailableMoves, 12);
-
-    RunShowMoves([&](ShowMovesDialog& dialog) {
-      for (int i = 0; i < 11; ++i) {
-        QTest::mouseClick(dialog.spinner()->increaseButton(), Qt::LeftButton);
-      }
-      QCOMPARE(dialog.numberBox()->text(), QStringLiteral("12"));
-      QCOMPARE(SelectedPos, kG);
-      QCOMPARE(dialog.listedSecondPos(), kH);
-      QTest::mouseClick(dialog.spinner()->increaseButton(), Qt::LeftButton);
-      QCOMPARE(dialog.numberBox()->text(), QStringLiteral("12"));
-    });
+    // Closing without Play keeps the first tile of the listed move selected.
+    QCOMPARE(SelectedPos, listing.steps.back().first);
+    QCOMPARE(TilesOnBoard(), static_cast<int>(listing.kinds.size()));
+    QCOMPARE(MoveIndex, 1);
   }
 
   void bothTilesOfTheListedMoveAreHighlightedOnTheMainBoard() {
@@ -234,26 +148,23 @@ class ShowMovesTest : public QObject {
     CheckAvailableMoves();
     QCOMPARE(AvailableMoves, 2);
     kestalon::DrawBoard(0);
-    const QImage plain = BoardImage();
+    const QImage plain = form_->board()->Surface().toImage();
 
     QImage listed;
     RunShowMoves([&](ShowMovesDialog& dialog) {
-      QTest::mouseClick(dialog.spinner()->increaseButton(), Qt::LeftButton);
-      listed = BoardImage();
+      Click(dialog, true);
+      listed = form_->board()->Surface().toImage();
     });
     QCOMPARE(listed.size(), plain.size());
 
     // Move 2 is (C, G): exactly their pictures differ from the plain board.
-    const auto pictureRect = [](Position p) {
-      return QRect(TilePosXY[p].x - TileDepth, TilePosXY[p].y, 48, 42);
-    };
     QSet<Position> changed;
     for (int y = 0; y < plain.height(); ++y) {
       for (int x = 0; x < plain.width(); ++x) {
         if (plain.pixel(x, y) == listed.pixel(x, y)) continue;
         bool inside = false;
         for (Position p : {kC, kG}) {
-          if (pictureRect(p).contains(x, y)) {
+          if (QRect(TilePosXY[p].x - TileDepth, TilePosXY[p].y, 48, 42).contains(x, y)) {
             changed.insert(p);
             inside = true;
           }
@@ -269,8 +180,8 @@ class ShowMovesTest : public QObject {
                 {kB, kGreenDragon},
                 {kC, kRedDragon},
                 {kD, kGreenDragon},
-                {kE, kEast},
-                {kF, kEast}});
+                {kE, kEastWind},
+                {kF, kEastWind}});
     // One move made and taken back, so that Redo is on offer before Play.
     RemovePair(kE, kF);
     QVERIFY(TakeBackMove());
@@ -280,14 +191,13 @@ class ShowMovesTest : public QObject {
     game_->view.journal.clear();
 
     RunShowMoves([&](ShowMovesDialog& dialog) {
-      QTest::mouseClick(dialog.spinner()->increaseButton(), Qt::LeftButton);
+      Click(dialog, true);
       QCOMPARE(SelectedPos, kB);
-      QCOMPARE(dialog.listedSecondPos(), kD);
+      QVERIFY(dialog.playButton()->isEnabled());
       QTest::mouseClick(dialog.playButton(), Qt::LeftButton);
       QVERIFY(!dialog.isVisible());
     });
-    QCOMPARE(Board[kB], 0);
-    QCOMPARE(Board[kD], 0);
+    QVERIFY(Board[kB] == 0 && Board[kD] == 0);
     QCOMPARE(TilesOnBoard(), 4);
     QCOMPARE(MoveIndex, 2);
     QCOMPARE(RedoLimit, 2);
@@ -300,10 +210,8 @@ class ShowMovesTest : public QObject {
 
   void playingTheLastPairDrawsThenAnnouncesTheWin() {
     SetUpBoard({{kC, kFirstSeason}, {kG, kFirstSeason + 3}});
-    MoveIndex = 72;
-    RedoLimit = 72;
+    MoveIndex = RedoLimit = 72;
     CheckAvailableMoves();
-    QCOMPARE(AvailableMoves, 1);
     game_->view.journal.clear();
 
     RunShowMoves(
@@ -314,33 +222,20 @@ class ShowMovesTest : public QObject {
     QCOMPARE(game_->view.journal, expected);
   }
 
-  void closingOtherwiseKeepsTheFirstTileSelected() {
-    SetUpBoard({{kA, kRedDragon}, {kB, kGreenDragon}, {kC, kRedDragon}, {kD, kGreenDragon}});
-    CheckAvailableMoves();
-    RunShowMoves([&](ShowMovesDialog& dialog) {
-      QTest::mouseClick(dialog.spinner()->increaseButton(), Qt::LeftButton);
-      dialog.close();
-    });
-    QCOMPARE(SelectedPos, kB);
-    QCOMPARE(TilesOnBoard(), 4);
-    QCOMPARE(MoveIndex, 1);
-  }
-
   void withoutAnyMoveTheBoxSettlesOnZeroAndPlayIsOff() {
-    SetUpBoard({{kA, kRedDragon}, {kC, kGreenDragon}, {kE, kEast}});
+    SetUpBoard({{kA, kRedDragon}, {kC, kGreenDragon}, {kE, kEastWind}});
     CheckAvailableMoves();  // announces the loss to the fake view
     QCOMPARE(AvailableMoves, 0);
     SelectedPos = kC;  // a tile picked before opening
     game_->view.journal.clear();
 
     RunShowMoves([&](ShowMovesDialog& dialog) {
-      QCOMPARE(dialog.numberBox()->text(), QStringLiteral("0"));
       QVERIFY(!dialog.playButton()->isEnabled());
       QCOMPARE(SelectedPos, 0);
-      QTest::mouseClick(dialog.spinner()->increaseButton(), Qt::LeftButton);
-      QCOMPARE(dialog.numberBox()->text(), QStringLiteral("0"));
-      QTest::mouseClick(dialog.spinner()->decreaseButton(), Qt::LeftButton);
-      QCOMPARE(dialog.numberBox()->text(), QStringLiteral("0"));
+      for (bool up : {true, false}) {
+        Click(dialog, up);
+        QCOMPARE(dialog.numberBox()->text(), QStringLiteral("0"));
+      }
     });
     // The picked tile is drawn without its highlight, once, and nothing is announced.
     QCOMPARE(game_->view.journal, std::vector<std::string>{"draw:0"});
@@ -348,19 +243,17 @@ class ShowMovesTest : public QObject {
   }
 
   void playAfterAStaleListingChangesNothing() {
-    SetUpBoard({{kA, kRedDragon}, {kC, kRedDragon}, {kE, kEast}});
+    SetUpBoard({{kA, kRedDragon}, {kC, kRedDragon}, {kE, kEastWind}});
     CheckAvailableMoves();
-    QCOMPARE(AvailableMoves, 1);
     AvailableMoves = 3;  // as a replay leaves it: counted before the board changed
     game_->view.journal.clear();
 
     RunShowMoves([&](ShowMovesDialog& dialog) {
       QCOMPARE(SelectedPos, kA);
-      QTest::mouseClick(dialog.spinner()->increaseButton(), Qt::LeftButton);
+      Click(dialog, true);
       QCOMPARE(dialog.numberBox()->text(), QStringLiteral("2"));
       QCOMPARE(SelectedPos, 0);
       QCOMPARE(dialog.listedSecondPos(), 0);
-      QVERIFY(dialog.playButton()->isEnabled());
       QTest::mouseClick(dialog.playButton(), Qt::LeftButton);
       QVERIFY(!dialog.isVisible());
     });
