@@ -51,7 +51,6 @@ QStringList ListedFiles(QFileDialog& dialog, int expectedCount) {
 class FileDialogs : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
     for (const char* name : {"a.kng", "b.sav", "c.txt", "d.kng.bak", "e.sav"}) {
       testing::WriteAll(dir.filePath(name), "x");
     }
@@ -109,23 +108,18 @@ TEST_F(FileDialogs, DefaultHooksRunTheRealModalDialogs) {
   });
   EXPECT_EQ(ChooseFile(nullptr, PrepareLoadDialog), QString());
 
-  QString title, text;
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  QMessageBox::StandardButtons buttons;
+  testing::CapturedMessage shown{};
   QTimer::singleShot(0, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
-    title = box->windowTitle();
-    text = box->text();
-    icon = box->icon();
-    buttons = box->standardButtons();
+    shown = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
     box->accept();
   });
   ShowFileError(nullptr, QStringLiteral("This is not a Kestalon Save Game"));
-  EXPECT_EQ(title, "Error from PC Kestalon");
-  EXPECT_EQ(text, "This is not a Kestalon Save Game");
-  EXPECT_EQ(icon, QMessageBox::Warning);
-  EXPECT_EQ(buttons, QMessageBox::Ok);
+  EXPECT_EQ(shown.title, "Error from PC Kestalon");
+  EXPECT_EQ(shown.text, "This is not a Kestalon Save Game");
+  EXPECT_EQ(shown.icon, QMessageBox::Warning);
+  EXPECT_EQ(shown.buttons, QMessageBox::Ok);
 }
 
 }  // namespace

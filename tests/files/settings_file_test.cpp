@@ -1,6 +1,8 @@
 // The settings file on disk: where it is read from and written to, and failed saves.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -15,167 +17,89 @@ namespace {
 using testing::ReadAll;
 using testing::WriteAll;
 
-QByteArray SettingsBytes(const char* header, std::initializer_list<int> flags) {
-  QByteArray out(header);
-  for (int v : flags) out.append(static_cast<char>(v));
-  return out;
+// A settings file: the header, then the flag bytes given in hex.
+QByteArray Opt(const char* hexFlags, const char* header = "Kesta Opt") {
+  return QByteArray(header) + QByteArray::fromHex(hexFlags);
 }
 
 class SettingsFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    savedConfigHome = qgetenv("XDG_CONFIG_HOME");
-    hadConfigHome = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-    UseConfigHome(dir.filePath("config"));
-    UseProgramDir(dir.filePath("program"));
-    QDir().mkpath(programDir);
-  }
-  void TearDown() override {
-    SetProgramDirPath({});
-    if (hadConfigHome) {
-      qputenv("XDG_CONFIG_HOME", savedConfigHome);
-    } else {
-      qunsetenv("XDG_CONFIG_HOME");
-    }
-  }
-  void UseConfigHome(const QString& path) {
-    qputenv("XDG_CONFIG_HOME", path.toLocal8Bit());
-    userFile = path + "/pc-kestalon/knopts.cfg";
-  }
-  void UseProgramDir(const QString& path) {
-    programDir = path;
-    SetProgramDirPath(path);
-    programFile = path + "/knopts.cfg";
-  }
-  void WriteUserFile(const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(userFile).absolutePath());
-    WriteAll(userFile, bytes);
-  }
-  OptionFlags Read(bool* found = nullptr) {
-    OptionFlags flags;  // the defaults: sound on, regular tiles
+  // Sound and Large Tiles after reading over the defaults (sound on, regular tiles).
+  std::pair<bool, bool> Read(bool* found = nullptr) {
+    OptionFlags flags;
     const bool read = ReadSettingsFile(flags);
     if (found) *found = read;
-    return flags;
+    return {flags.sound, flags.largeTiles};
   }
 
   QTemporaryDir dir;
-  QByteArray savedConfigHome;
-  bool hadConfigHome = false;
-  QString programDir, programFile, userFile;
+  testing::ScratchSettingsPlaces places{dir.path()};
   testing::ScriptedDialogs dialogs;
 };
 
-TEST_F(SettingsFile, LocationsFollowTheProgramDirAndXdgConfigHome) {
-  EXPECT_EQ(ProgramSettingsPath(), programFile);
-  EXPECT_EQ(UserSettingsPath(), userFile);
-}
-
-TEST_F(SettingsFile, NoFileKeepsTheDefaults) {
+TEST_F(SettingsFile, FileBesideTheProgramIsAppliedOverTheDefaults) {
+  const struct {
+    const char* what;
+    QByteArray file;
+    bool found;
+    std::pair<bool, bool> flags;
+  } cases[] = {
+      {"no file", {}, false, {true, false}},
+      {"FF FF, 00 00", Opt("ffff0000"), true, {true, false}},
+      {"00 00, FF FF", Opt("0000ffff"), true, {false, true}},
+      {"01 00 and a byte more", Opt("010000000055"), true, {true, false}},
+      {"large tiles cut off", Opt("0000"), true, {false, false}},
+      {"both cut off", Opt("00"), true, {true, false}},
+      {"header in other case", Opt("0000ffff", "kesta opt"), false, {true, false}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    QFile::remove(places.programFile);
+    if (!c.file.isEmpty()) WriteAll(places.programFile, c.file);
+    bool found = !c.found;
+    EXPECT_EQ(Read(&found), c.flags);
+    EXPECT_EQ(found, c.found);
+  }
+  QFile::remove(places.programFile);
+  QDir().mkpath(places.programFile);
   bool found = true;
-  const OptionFlags flags = Read(&found);
-  EXPECT_FALSE(found);
-  EXPECT_TRUE(flags.sound);
-  EXPECT_FALSE(flags.largeTiles);
-}
-
-TEST_F(SettingsFile, FlagsBesideTheProgramAreApplied) {
-  bool found = false;
-  WriteAll(programFile, SettingsBytes("Kesta Opt", {0x00, 0x00, 0xFF, 0xFF}));
-  OptionFlags flags = Read(&found);
-  EXPECT_TRUE(found);
-  EXPECT_FALSE(flags.sound);
-  EXPECT_TRUE(flags.largeTiles);
-
-  WriteAll(programFile, SettingsBytes("Kesta Opt", {0x01, 0x00, 0x00, 0x00, 0x55}));
-  flags = Read();
-  EXPECT_TRUE(flags.sound);
-  EXPECT_FALSE(flags.largeTiles);
-}
-
-TEST_F(SettingsFile, ShortFilesKeepTheDefaultOfEachMissingFlag) {
-  bool found = false;
-  WriteAll(programFile, SettingsBytes("Kesta Opt", {0x00, 0x00}));
-  OptionFlags flags = Read(&found);
-  EXPECT_TRUE(found);
-  EXPECT_FALSE(flags.sound);
-  EXPECT_FALSE(flags.largeTiles);
-
-  WriteAll(programFile, SettingsBytes("Kesta Opt", {0x00}));
-  flags = Read(&found);
-  EXPECT_TRUE(found);
-  EXPECT_TRUE(flags.sound);
-  EXPECT_FALSE(flags.largeTiles);
-}
-
-TEST_F(SettingsFile, WrongHeaderOrAFolderIsIgnored) {
-  bool found = true;
-  WriteAll(programFile, SettingsBytes("kesta opt", {0x00, 0x00, 0xFF, 0xFF}));
-  OptionFlags flags = Read(&found);
-  EXPECT_FALSE(found);
-  EXPECT_TRUE(flags.sound);
-  EXPECT_FALSE(flags.largeTiles);
-
-  QFile::remove(programFile);
-  QDir().mkpath(programFile);
   Read(&found);
-  EXPECT_FALSE(found);
+  EXPECT_FALSE(found) << "a folder named knopts.cfg";
 }
 
 TEST_F(SettingsFile, ThePerUserFileIsReadFirst) {
-  WriteAll(programFile, SettingsBytes("Kesta Opt", {0x00, 0x00, 0x00, 0x00}));
-  WriteUserFile(SettingsBytes("Kesta Opt", {0xFF, 0xFF, 0xFF, 0xFF}));
-  OptionFlags flags = Read();
-  EXPECT_TRUE(flags.sound);
-  EXPECT_TRUE(flags.largeTiles);
-
+  EXPECT_EQ(ProgramSettingsPath(), dir.filePath("program/knopts.cfg"));
+  EXPECT_EQ(UserSettingsPath(), dir.filePath("config/pc-kestalon/knopts.cfg"));
+  WriteAll(places.programFile, Opt("00000000"));
+  WriteAll(places.userFile, Opt("ffffffff"));
+  EXPECT_EQ(Read(), std::make_pair(true, true));
   // A per-user file that is not a settings file gives way to the program's.
-  WriteUserFile(SettingsBytes("Kesta Opx", {0xFF, 0xFF, 0xFF, 0xFF}));
-  flags = Read();
-  EXPECT_FALSE(flags.sound);
-  EXPECT_FALSE(flags.largeTiles);
+  WriteAll(places.userFile, Opt("ffffffff", "Kesta Opx"));
+  EXPECT_EQ(Read(), std::make_pair(false, false));
 }
 
 TEST_F(SettingsFile, SaveWritesThirteenBytesBesideTheProgram) {
   SaveSettingsCommand(nullptr, OptionFlags{});
-  EXPECT_EQ(ReadAll(programFile), SettingsBytes("Kesta Opt", {0xFF, 0xFF, 0x00, 0x00}));
-  EXPECT_FALSE(QFileInfo::exists(userFile));
-  EXPECT_TRUE(dialogs.messages.empty());
-
+  EXPECT_EQ(ReadAll(places.programFile), Opt("ffff0000"));
   SaveSettingsCommand(nullptr, OptionFlags{false, true});
-  EXPECT_EQ(ReadAll(programFile), SettingsBytes("Kesta Opt", {0x00, 0x00, 0xFF, 0xFF}));
-  const OptionFlags flags = Read();
-  EXPECT_FALSE(flags.sound);
-  EXPECT_TRUE(flags.largeTiles);
+  EXPECT_EQ(ReadAll(places.programFile), Opt("0000ffff"));
+  EXPECT_FALSE(QFileInfo::exists(places.userFile));
+  EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(SettingsFile, AnUnwritableProgramDirSavesForTheUser) {
   WriteAll(dir.filePath("not a folder"), "x");
-  UseProgramDir(dir.filePath("not a folder"));  // knopts.cfg cannot be created under a file
+  places.UseProgramDir(dir.filePath("not a folder"));  // knopts.cfg cannot go under a file
   SaveSettingsCommand(nullptr, OptionFlags{false, true});
   EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_EQ(ReadAll(userFile), SettingsBytes("Kesta Opt", {0x00, 0x00, 0xFF, 0xFF}));
-  const OptionFlags flags = Read();
-  EXPECT_FALSE(flags.sound);
-  EXPECT_TRUE(flags.largeTiles);
-}
-
-TEST_F(SettingsFile, AnExistingPerUserFileIsKeptUpToDate) {
-  WriteUserFile(SettingsBytes("Kesta Opt", {0xFF, 0xFF, 0xFF, 0xFF}));
-  SaveSettingsCommand(nullptr, OptionFlags{false, false});
-  const QByteArray expected = SettingsBytes("Kesta Opt", {0x00, 0x00, 0x00, 0x00});
-  EXPECT_EQ(ReadAll(programFile), expected);
-  EXPECT_EQ(ReadAll(userFile), expected);
-  const OptionFlags flags = Read();
-  EXPECT_FALSE(flags.sound);
-  EXPECT_FALSE(flags.largeTiles);
+  EXPECT_EQ(ReadAll(places.userFile), Opt("0000ffff"));
+  EXPECT_EQ(Read(), std::make_pair(false, true));
 }
 
 TEST_F(SettingsFile, AFailedSaveKeepsTheOldFileAndReports) {
-  const QByteArray old = SettingsBytes("Kesta Opt", {0x00, 0x00, 0xFF, 0xFF});
-  WriteAll(programFile, old);
+  WriteAll(places.programFile, Opt("0000ffff"));
   WriteAll(dir.filePath("plain"), "x");
-  UseConfigHome(dir.filePath("plain"));  // the per-user folder cannot be made under a file
+  places.UseConfigHome(dir.filePath("plain"));  // the per-user folder cannot go under a file
   {
     const testing::FileSizeLimit limit(5);
     SaveSettingsCommand(nullptr, OptionFlags{true, false});
@@ -184,21 +108,24 @@ TEST_F(SettingsFile, AFailedSaveKeepsTheOldFileAndReports) {
   EXPECT_EQ(dialogs.messages[0].title, "Error from PC Kestalon");
   EXPECT_EQ(dialogs.messages[0].icon, QMessageBox::Warning);
   EXPECT_EQ(dialogs.messages[0].buttons, QMessageBox::Ok);
-  EXPECT_TRUE(dialogs.messages[0].text.contains(programFile));
-  EXPECT_TRUE(dialogs.messages[0].text.contains(userFile));
-  EXPECT_EQ(ReadAll(programFile), old);
-  EXPECT_EQ(testing::FolderEntries(programDir), QStringList{"knopts.cfg"});
+  EXPECT_TRUE(dialogs.messages[0].text.contains(places.programFile));
+  EXPECT_TRUE(dialogs.messages[0].text.contains(places.userFile));
+  EXPECT_EQ(ReadAll(places.programFile), Opt("0000ffff"));
+  EXPECT_EQ(testing::FolderEntries(places.programDir), QStringList{"knopts.cfg"});
 }
 
-TEST_F(SettingsFile, AFailedUpdateOfThePerUserFileIsReported) {
-  WriteUserFile(SettingsBytes("Kesta Opt", {0xFF, 0xFF, 0xFF, 0xFF}));
-  // The user's file is now a folder: the program's file is written, the user's is not.
-  QFile::remove(userFile);
-  QDir().mkpath(userFile);
+TEST_F(SettingsFile, AnExistingPerUserFileIsKeptUpToDateOrTheFailureReported) {
+  WriteAll(places.userFile, Opt("ffffffff"));
+  SaveSettingsCommand(nullptr, OptionFlags{false, false});
+  EXPECT_EQ(ReadAll(places.programFile), Opt("00000000"));
+  EXPECT_EQ(ReadAll(places.userFile), Opt("00000000"));
+
+  QFile::remove(places.userFile);
+  QDir().mkpath(places.userFile);  // a folder in its place cannot be rewritten
   QString error;
-  EXPECT_FALSE(WriteSettingsFile(OptionFlags{false, false}, &error));
-  EXPECT_TRUE(error.contains(userFile)) << error.toStdString();
-  EXPECT_EQ(ReadAll(programFile), SettingsBytes("Kesta Opt", {0x00, 0x00, 0x00, 0x00}));
+  EXPECT_FALSE(WriteSettingsFile(OptionFlags{true, true}, &error));
+  EXPECT_TRUE(error.contains(places.userFile)) << error.toStdString();
+  EXPECT_EQ(ReadAll(places.programFile), Opt("ffffffff"));
 }
 
 }  // namespace
