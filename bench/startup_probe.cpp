@@ -14,6 +14,7 @@
 
 #include "core/game_state.h"
 #include "display/board_widget.h"
+#include "shell/application_identity.h"
 #include "shell/kestalon_form.h"
 
 #include "bench/process_tools.h"
@@ -79,17 +80,13 @@ int main(int argc, char** argv) {
   };
   step("main");
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("PC Kestalon"));
-  QApplication::setApplicationVersion(QStringLiteral("1.63.1624"));
-  QApplication::setDesktopFileName(QStringLiteral("pc-kestalon"));
+  kestalon::IdentifyApplication();
   step("application");
 
   kestalon::KestalonForm form;
   watcher.Watch(form.board());
   step("form");
-  QStringList arguments = QApplication::arguments();
-  arguments.removeFirst();
-  form.FormLoad(arguments);
+  form.FormLoad(kestalon::ProgramArguments());
   step("formload");
   form.show();
   step("show");

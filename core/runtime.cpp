@@ -1,27 +1,21 @@
 // The installed runtime and view, and the quiet defaults that stand in until one is installed.
 #include "core/runtime.h"
 
-#include <chrono>
-#include <random>
+#include "core/clock_seeded_random.h"
 
 namespace kestalon {
 namespace {
 
 class DefaultRuntime final : public Runtime {
  public:
-  void Randomize() override {
-    generator_.seed(static_cast<std::uint32_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
-  }
-  float Rnd() override {
-    return static_cast<float>(generator_() >> 8) * (1.0f / 16777216.0f);  // 24 bits: < 1
-  }
+  void Randomize() override { random_.Randomize(); }
+  float Rnd() override { return random_.Rnd(); }
   bool SoundChecked() const override { return false; }
   std::string ProgramDir() const override { return "."; }
   void PlaySoundAsync(const std::string&) override {}
 
  private:
-  std::mt19937 generator_{std::random_device{}()};
+  ClockSeededRandom random_;
 };
 
 class DefaultView final : public GameView {

@@ -21,7 +21,6 @@ BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
 
 void BoardWidget::SetBoardSize(QSize size) {
   setFixedSize(size);
-  Cls();
 }
 
 void BoardWidget::Cls() {

@@ -15,7 +15,7 @@ class BoardWidget : public QWidget {
  public:
   explicit BoardWidget(QWidget* parent = nullptr);
 
-  // Gives the board its client size and a cleared surface of that size.
+  // Gives the board its client size; the next Cls makes a surface of that size.
   void SetBoardSize(QSize size);
   // Clears the surface to the background colour; nothing is shown until Refresh.
   void Cls();

@@ -2,8 +2,8 @@
 #pragma once
 
 #include <functional>
-#include <random>
 
+#include "core/clock_seeded_random.h"
 #include "core/runtime.h"
 #include "shell/sound_player.h"
 
@@ -14,15 +14,15 @@ class QtRuntime final : public Runtime {
   // soundChecked reads the check mark of the Sound menu item.
   explicit QtRuntime(std::function<bool()> soundChecked);
 
-  void Randomize() override;
-  float Rnd() override;
+  void Randomize() override { random_.Randomize(); }
+  float Rnd() override { return random_.Rnd(); }
   bool SoundChecked() const override { return soundChecked_(); }
   std::string ProgramDir() const override;
   void PlaySoundAsync(const std::string& path) override;
 
  private:
   std::function<bool()> soundChecked_;
-  std::mt19937 generator_;
+  ClockSeededRandom random_;
   SoundPlayer sounds_;
 };
 

@@ -7,7 +7,6 @@
 
 #include "shell/file_dialogs.h"
 #include "shell/file_io.h"
-#include "shell/formats/command_line.h"
 #include "shell/formats/settings_format.h"
 #include "shell/game_files.h"
 #include "shell/settings_location.h"
@@ -16,7 +15,8 @@ namespace kestalon {
 namespace {
 
 bool ApplySettingsFrom(const QString& path, OptionFlags& flags) {
-  if (path.isEmpty() || !FileExists(path.toStdString())) return false;
+  // A missing file, a folder or anything else that is not a regular file is not read.
+  if (path.isEmpty()) return false;
   QByteArray bytes;
   if (!ReadFileHead(path, static_cast<qint64>(kSettingsFileSize), bytes, nullptr)) return false;
   const auto settings =
