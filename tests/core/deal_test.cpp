@@ -5,6 +5,7 @@
 #include <random>
 
 #include "core/rules.h"
+#include "tests/support/board_setup.h"
 #include "tests/support/fake_runtime.h"
 
 namespace kestalon {

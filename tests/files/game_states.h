@@ -10,6 +10,7 @@
 #include "core/rules.h"
 #include "core/runtime.h"
 #include "shell/formats/save_game_format.h"
+#include "tests/support/board_setup.h"
 #include "tests/support/fake_runtime.h"
 
 namespace kestalon::testing {

@@ -1,13 +1,27 @@
-// Hand-built boards and the consistency check shared by the rules tests.
+// Known boards, the one random-game driver and the consistency check shared by the suites.
 #include "tests/support/board_setup.h"
 
 #include <array>
-#include <string>
+#include <random>
+#include <vector>
 
 #include "core/rules.h"
 #include "display/layout/board_layout.h"
+#include "shell/formats/save_game_format.h"
+#include "tests/support/fake_runtime.h"
 
 namespace kestalon::testing {
+namespace {
+
+FakeRuntime& InstalledRuntime() {
+  return dynamic_cast<FakeRuntime&>(CurrentRuntime());
+}
+
+void PressCentre(Position p) {
+  BoardMousePress(MouseButton::Left, CentreX(p), CentreY(p));
+}
+
+}  // namespace
 
 void SetUpBoard(std::initializer_list<std::pair<Position, TileKind>> tiles) {
   Board.fill(0);
@@ -26,40 +40,69 @@ int CentreY(Position p) {
   return TilePosXY[p].y + TileHeight / 2;
 }
 
+std::vector<float> RandomSequenceForPoolOrder() {
+  // Rnd value v draws pool entry Int(v * 144) + 1, so (p - 0.5) / 144 draws entry p.
+  std::vector<float> values;
+  for (int p = 1; p <= kPositionCount; ++p) values.push_back((p - 0.5f) / kPositionCount);
+  return values;
+}
+
+void DealPoolOrder() {
+  FakeRuntime& runtime = InstalledRuntime();
+  runtime.randomValues = RandomSequenceForPoolOrder();
+  runtime.nextRandom = 0;
+  DealNewGame();
+}
+
+void PlayRandomGame(std::uint32_t seed, int steps, const std::function<void()>& visit) {
+  std::mt19937 chooser(seed);
+  std::uniform_real_distribution<float> unit(0.0f, 0.99999f);
+  FakeRuntime& runtime = InstalledRuntime();
+  runtime.randomValues.resize(4096);
+  for (float& v : runtime.randomValues) v = unit(chooser);
+  auto& view = dynamic_cast<FakeView&>(CurrentView());
+  view.whileNoMovesOpen = [] {
+    DealNewGame();
+    CurrentView().DrawBoard(0);
+  };
+  view.keepLossAction = true;
+
+  DealNewGame();
+  for (int step = 0; step < steps; ++step) {
+    const unsigned action = chooser() % 100;
+    if (action < 45) {
+      constexpr std::array kButtons{MouseButton::Left, MouseButton::Middle, MouseButton::Right};
+      BoardMousePress(kButtons[chooser() % 3], static_cast<int>(chooser() % 660) - 10,
+                      static_cast<int>(chooser() % 380) - 10);
+    } else if (action < 80) {
+      Position a = 0, b = 0;
+      if (FindAvailableMove(1 + static_cast<int>(chooser() % 3), a, b)) {
+        PressCentre(a);
+        PressCentre(b);
+      }
+    } else if (action < 88) {
+      if (CurrentGameMenuState().undo) Undo();
+    } else if (action < 96) {
+      if (CurrentGameMenuState().redo) Redo();
+    } else if (action < 99) {
+      BuildLayout(chooser() % 2 == 0);
+    } else {
+      DealNewGame();
+    }
+    visit();
+  }
+  view.keepLossAction = false;
+  view.whileNoMovesOpen = nullptr;
+}
+
 std::string CheckInvariants() {
-  if (!(1 <= MoveIndex && MoveIndex <= RedoLimit && RedoLimit <= kWonMoveIndex)) {
-    return "counters out of order: " + std::to_string(MoveIndex) + ", " + std::to_string(RedoLimit);
+  const SaveGameFault fault = CheckSavedGame(CaptureGameState());
+  if (fault != SaveGameFault::None) return std::string(DescribeSaveGameFault(fault));
+  if (SelectedPos != 0 && (Board[SelectedPos] == 0 || !IsFree(SelectedPos))) {
+    return "the pick is not a free tile";
   }
-  if (Board[0] != 0) return "board entry 0 holds a tile";
-  for (int m = 1; m < MoveIndex; ++m) {
-    const MoveRecord& move = MoveHistory[m];
-    if (Board[move.FirstPos] != 0 || Board[move.SecondPos] != 0) {
-      return "move " + std::to_string(m) + " in force but a tile stands on it";
-    }
-  }
-  for (int m = MoveIndex; m < RedoLimit; ++m) {
-    const MoveRecord& move = MoveHistory[m];
-    if (Board[move.FirstPos] != move.FirstKind || Board[move.SecondPos] != move.SecondKind) {
-      return "undone move " + std::to_string(m) + " not back in place";
-    }
-  }
-  int tiles = 0;
-  std::array<int, 43> perKind{};
-  for (int p = 1; p <= kPositionCount; ++p) {
-    if (Board[p] == 0) continue;
-    if (Board[p] < 0 || Board[p] > 42) return "bad kind at " + std::to_string(p);
-    ++tiles;
-    ++perKind[Board[p]];
-  }
-  if (tiles != TilesRemaining()) {
-    return "tile count " + std::to_string(tiles) + " != " + std::to_string(TilesRemaining());
-  }
-  for (int k = 1; k <= 42; ++k) {
-    if (perKind[k] > CopiesInSet(static_cast<TileKind>(k))) {
-      return "too many of kind " + std::to_string(k);
-    }
-  }
-  if (SelectedPos != 0 && Board[SelectedPos] == 0) return "selection on an empty position";
+  const std::int16_t expected = MoveIndex == kWonMoveIndex ? 0 : CountAvailableMoves();
+  if (AvailableMoves != expected) return "AvailableMoves is stale";
   return {};
 }
 

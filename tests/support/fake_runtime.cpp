@@ -2,6 +2,7 @@
 #include "tests/support/fake_runtime.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "display/layout/board_layout.h"
 
@@ -12,9 +13,7 @@ FakeRuntime::FakeRuntime(std::vector<float> values, bool sound)
 
 float FakeRuntime::Rnd() {
   if (randomValues.empty()) return 0.0f;
-  const float value = randomValues[nextRandom % randomValues.size()];
-  ++nextRandom;
-  return value;
+  return randomValues[nextRandom++ % randomValues.size()];
 }
 
 void FakeRuntime::PlaySoundAsync(const std::string& path) {
@@ -30,18 +29,14 @@ void FakeView::DrawBoard(Position highlightPos) {
 void FakeView::ShowWellDone() {
   ++wellDoneShown;
   journal.push_back("welldone");
-  if (whileWellDoneOpen) whileWellDoneOpen();
 }
 
 void FakeView::ShowNoAvailableMove() {
   ++noMovesShown;
-  ++noMovesOpenNow;
-  maxNoMovesOpen = std::max(maxNoMovesOpen, noMovesOpenNow);
+  maxNoMovesOpen = std::max(maxNoMovesOpen, ++noMovesOpenNow);
   journal.push_back("noavail");
   if (whileNoMovesOpen) {
-    // The dialog's action runs once, as one button press would.
-    auto action = std::move(whileNoMovesOpen);
-    whileNoMovesOpen = nullptr;
+    auto action = keepLossAction ? whileNoMovesOpen : std::exchange(whileNoMovesOpen, nullptr);
     action();
   }
   --noMovesOpenNow;
@@ -74,13 +69,6 @@ FakeGame::~FakeGame() {
   InstallRuntime(nullptr);
   InstallView(nullptr);
   ClearGameState();
-}
-
-std::vector<float> RandomSequenceForPoolOrder() {
-  // Position p draws pool entry p: Int(v * 144) + 1 = p for v = (p - 0.5) / 144.
-  std::vector<float> values;
-  for (int p = 1; p <= kPositionCount; ++p) values.push_back((p - 0.5f) / kPositionCount);
-  return values;
 }
 
 }  // namespace kestalon::testing

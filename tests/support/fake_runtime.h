@@ -23,7 +23,6 @@ class FakeRuntime : public Runtime {
   int randomizeCalls = 0;
   std::vector<float> randomValues;
   std::size_t nextRandom = 0;
-  // Every event in order: "sound:/game/alert.wav", "draw:12", "welldone", "noavail", "popup".
   std::vector<std::string>* journal = nullptr;
   std::vector<std::string> sounds;
 };
@@ -36,6 +35,7 @@ class FakeView : public GameView {
   void ShowNoAvailableMove() override;
   void PopupGameMenu() override;
 
+  // Every event in order: "sound:/game/alert.wav", "draw:12", "welldone", "noavail", "popup".
   std::vector<std::string> journal;
   std::vector<Position> draws;
   int wellDoneShown = 0;
@@ -43,12 +43,14 @@ class FakeView : public GameView {
   int noMovesOpenNow = 0;  // copies of the loss dialog open at this moment
   int maxNoMovesOpen = 0;
   int popups = 0;
-  // Runs while the loss dialog is open, as a button of the dialog would.
+  // Runs while the loss dialog is open, as its New Game button would; once, unless
+  // keepLossAction is set (a random game that deals again from every loss).
   std::function<void()> whileNoMovesOpen;
-  std::function<void()> whileWellDoneOpen;
+  bool keepLossAction = false;
 };
 
-// Installs a FakeRuntime and FakeView for the lifetime of the object and clears the game.
+// Installs a FakeRuntime and FakeView for the lifetime of the object, clears the game and
+// lays out the regular tile size.
 class FakeGame {
  public:
   explicit FakeGame(std::vector<float> randomValues = {}, bool sound = true);
@@ -62,8 +64,5 @@ class FakeGame {
 
 // Resets every game-state variable to its program-start value (all zero).
 void ClearGameState();
-
-// Deals a board that is the identity sequence of the pool (a known, fixed deal).
-std::vector<float> RandomSequenceForPoolOrder();
 
 }  // namespace kestalon::testing
