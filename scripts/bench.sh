@@ -2,8 +2,8 @@
 # Builds the game and its benchmarks in Release (in build-bench) and prints every figure
 # beside its target: DrawBoard at both tile sizes, dealing, the move count of a full board,
 # saving and loading; start-up to the first painted board offscreen; and, in a real X
-# window on a private Xvfb, launch to the mapped window and to the painted board, peak
-# memory, CPU while idle, and New Game typed on the keyboard to the new board on screen.
+# window on a private Xvfb (xvfb-run), launch to the mapped window and to the painted board,
+# peak memory, CPU while idle, and New Game typed on the keyboard to the new board on screen.
 # "--quick" takes fewer samples. Figures are medians; nothing here fails on a missed target.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -47,30 +47,8 @@ if ((have_window_bench == 0)); then
   exit 0
 fi
 
-# A private X server on a free display; it and its folder go when this script ends.
-work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-  if [[ -n "$xvfb_pid" ]]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" \
-  2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [[ -s "$work/display" ]] && break
-  sleep 0.05
-done
-if [[ ! -s "$work/display" ]]; then
-  echo "Xvfb did not start:" >&2
-  cat "$work/xvfb.log" >&2
-  exit 1
-fi
-export DISPLAY=":$(head -n1 "$work/display")"
-"$build/bench/kestalon_window_bench" --game="$build/game/pc-kestalon" "${window_args[@]}"
-# Where the time to the mapped window goes: the same start-up, step by step, on this server.
-"$build/bench/kestalon_startup_bench" --platform=xcb "${startup_args[@]}"
+# Each on a private X server of its own, on a free display.
+xvfb=(xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")
+"${xvfb[@]}" "$build/bench/kestalon_window_bench" --game="$build/game/pc-kestalon" "${window_args[@]}"
+# Where the time to the mapped window goes: the same start-up, step by step, on such a server.
+"${xvfb[@]}" "$build/bench/kestalon_startup_bench" --platform=xcb "${startup_args[@]}"

@@ -1,232 +1,99 @@
 #!/usr/bin/env bash
-# Runs one real-window scenario: the built game under a private Xvfb, driven with xdotool
-# as a player would, its screen checked pixel by pixel.
-#
-#   run_scenario.sh --game EXE --tool E2E_TOOL --tiles TILE_DIR --artifacts DIR SCENARIO
-#
-# Exit status 0 = passed, 1 = failed (evidence in DIR, paths printed), 77 = tools missing.
+# Real-window scenarios: the built game under its own X server, driven with xdotool as a
+# player would, its board compared pixel by pixel with pictures made from assets/tiles.
+# Usage: run_scenario.sh mouse|options GAME TILE_DIR ARTIFACT_DIR
 set -u
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/real_window.sh"
+rw_under_x "$@"
+scenario=$1 tiles=$3
+rw_setup "$scenario" "$4"
+# The game runs from a copy beside its sounds, so that the settings it saves stay private.
+mkdir "$RW_TMP/game"
+cp "$2" "$(dirname "$2")"/*.wav "$RW_TMP/game/" || rw_fail "cannot copy the game"
+game=$RW_TMP/game/$(basename "$2")
 
-usage() {
-  echo "usage: $0 --game EXE --tool E2E_TOOL --tiles TILE_DIR --artifacts DIR SCENARIO" >&2
-  exit 2
+# board OUT SIZE WxH "KIND X Y"...: the green ground (0, 128, 0) with each tile picture's
+# top-left corner at X, Y, its white surround letting the ground show.
+board() {
+  local out=$1 size=$2 extent=$3 tile kind x y layers=()
+  shift 3
+  for tile in "$@"; do
+    read -r kind x y <<<"$tile"
+    layers+=(\( "$tiles/$size/tile$kind.png" -transparent white \) -geometry "+$x+$y" -composite)
+  done
+  convert -size "$extent" 'xc:rgb(0,128,0)' "${layers[@]}" "PNG24:$RW_TMP/$out.png"  || rw_fail "cannot make $out.png"
 }
 
-E2E_GAME="" E2E_TOOL="" E2E_TILES="" E2E_ARTIFACTS="" E2E_NAME=""
-while (($#)); do
-  case $1 in
-    --game | --tool | --tiles | --artifacts)
-      (($# >= 2)) || usage
-      case $1 in
-        --game) E2E_GAME=$2 ;;
-        --tool) E2E_TOOL=$2 ;;
-        --tiles) E2E_TILES=$2 ;;
-        --artifacts) E2E_ARTIFACTS=$2 ;;
-      esac
-      shift 2
-      ;;
-    -*) usage ;;
-    *)
-      [[ -z $E2E_NAME ]] || usage
-      E2E_NAME=$1
-      shift
-      ;;
-  esac
-done
-[[ -n $E2E_GAME && -n $E2E_TOOL && -n $E2E_TILES && -n $E2E_ARTIFACTS && -n $E2E_NAME ]] || usage
-
-# shellcheck source=e2e_lib.sh
-source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
-
-# Saved games with known tiles (see test_games.h): "few" holds six isolated tiles, with
-# 57 and 31 a free matching pair; "full" holds all 144, none moved yet, 57 and 31 again a pair.
-write_game() {
-  "$E2E_TOOL" write-game "$1" "$E2E_TMP/$1.kng" || e2e_fail "cannot write the $1 test game"
+# The board area of the window, below the menu bar, is exactly the picture.
+board_is() {
+  import -silent -window "$WID" -crop "$2+0+$MENU" +repage "$RW_TMP/shot.png" || return 1
+  RW_LAST=$(compare -metric AE "$RW_TMP/shot.png" "$RW_TMP/$1.png" "$RW_TMP/differences.png" 2>&1)
+  [[ $RW_LAST == 0 ]] || { RW_LAST="$RW_LAST pixels differ from $1.png" && return 1; }
 }
 
-# A point of the board that no tile covers (tile pictures end at x = 637 and y = 320).
-readonly GROUND_X=620 GROUND_Y=340
-
-# Without arguments the game deals: the window is captioned "PC Kestalon", its board is
-# exactly 640 x 360 below the menu bar, and all 144 tiles lie at their layout positions on
-# the green ground.
-scenario_window_appears() {
-  e2e_start_game regular
-  e2e_log "window $WIDTH x $HEIGHT, menu bar $MENU_BAR pixels"
-  local name
-  name=$(xdotool getwindowname "$WID")
-  [[ $name == "PC Kestalon" ]] || e2e_fail "the caption is \"$name\""
-  e2e_wait "$E2E_DEFAULT_WAIT" "a new deal of 144 tiles on a 640 x 360 board" \
-    e2e_deal_shown regular
+settings_are() {
+  RW_LAST=$(od -An -tx1 "$RW_TMP/game/knopts.cfg" 2>/dev/null | tr -d ' \n')
+  [[ $RW_LAST == "$1" ]]
 }
 
-# -file names a saved game: the board shows exactly its six tiles and green everywhere else.
-scenario_load_saved_game() {
-  write_game few
-  e2e_start_game regular -file "$E2E_TMP/few.kng"
-  e2e_wait "$E2E_DEFAULT_WAIT" "the saved game's six tiles, nothing else" \
-    e2e_board_is regular few
-  # The comparison is not blind: the same screenshot fails against one tile fewer.
-  if e2e_board_is regular few --without 31; then
-    e2e_fail "the board check accepts a missing tile"
-  fi
-  rm -f "$E2E_TMP/marked.png"
+popups() { xdotool search --onlyvisible --pid "$GAME_PID" | grep -vx "$WID"; }
+no_popup() { [[ -z $(popups) ]]; }
+popup_open() { [[ -n $(popups) ]]; }
+
+# menu LETTER KEY...: opens a menu of the menu bar with Alt and its letter, then types the keys.
+menu() {
+  rw_wait "no menu open" no_popup
+  xdotool key "alt+$1" && rw_wait "alt+$1 opens its menu" popup_open
+  shift
+  xdotool key "$@"
 }
 
-# Two left clicks on a free matching pair remove it; the other tiles stay.
-scenario_remove_pair() {
-  write_game few
-  e2e_start_game regular -file "$E2E_TMP/few.kng"
-  e2e_wait "$E2E_DEFAULT_WAIT" "the saved game shown" e2e_board_is regular few
-  e2e_click_tile regular 57
-  e2e_click_tile regular 31
-  e2e_wait "$E2E_DEFAULT_WAIT" "tiles 57 and 31 removed, the other four still there" \
-    e2e_board_is regular few --without 31,57
-}
+# few.kng holds six tiles: Five of Circles (kind 20) at 1 and 87, Red Dragons (9) at 31 and 57,
+# a free matching pair, Bamboo (2) at 124 and Plum (1) at 144. Each entry is the kind and the
+# picture's top-left corner: the face's corner less the depth band (6 px regular, 9 large).
+few_regular=("20 506 20" "09 590 150" "09 2 150" "20 44 279" "02 346 86" "01 289 136")
+few_large=("20 758 20" "09 884 212" "09 2 212" "20 65 405" "02 514 122" "01 425 198")
 
-# The right button pops the Game menu up at the pointer; its Undo takes the move back.
-scenario_right_button_menu() {
-  write_game full
-  e2e_start_game regular -file "$E2E_TMP/full.kng"
-  e2e_wait "$E2E_DEFAULT_WAIT" "the saved game shown" e2e_board_is regular full
+if [[ $scenario == mouse ]]; then
+  board few regular 640x360 "${few_regular[@]}"
+  board pair_gone regular 640x360 "${few_regular[0]}" "${few_regular[@]:3}"
+  rw_start 640 360 "$game" -file "$here/few.kng"
+  rw_wait "the saved game's six tiles on the green ground" board_is few 640x360
+  xdotool mousemove --window "$WID" 29 $((MENU + 168)) click 1 # the face of 57
+  xdotool mousemove --window "$WID" 617 $((MENU + 168)) click 1 # the face of 31
+  rw_wait "two clicks remove the pair 57 and 31" board_is pair_gone 640x360
 
-  # The Game menu's size, as the menu bar opens it.
-  e2e_open_menu g
-  local game_menu
-  game_menu=$(e2e_popups)
-  e2e_geometry "$game_menu" || e2e_fail "the Game menu has no geometry"
-  local menu_width=$WIDTH menu_height=$HEIGHT
-  e2e_keys Escape
-  e2e_wait "$E2E_DEFAULT_WAIT" "Escape closes the Game menu" e2e_no_popup
+  # The right button on the ground pops the Game menu up at the pointer; its Undo works.
+  rw_geometry "$WID"
+  pointer="$((X + 620)),$((Y + MENU + 340))"
+  xdotool mousemove --window "$WID" 620 $((MENU + 340)) click 3
+  rw_wait "the right button opens a popup" popup_open
+  rw_geometry "$(popups | head -n1)"
+  [[ "$X,$Y" == "$pointer" ]] || rw_fail "the popup is at $X,$Y, the pointer at $pointer"
+  xdotool key u
+  rw_wait "the popup's Undo puts the pair back" board_is few 640x360
+elif [[ $scenario == options ]]; then
+  board few_large large 960x480 "${few_large[@]}"
+  rw_start 640 360 "$game" -file "$here/few.kng"
+  menu_bar=$MENU
+  menu o Down Return # Large Tiles
+  rw_wait "Large Tiles makes the board 960 x 480" rw_board_window 960 480
+  ((MENU == menu_bar)) || rw_fail "the menu bar was $menu_bar pixels high, now $MENU"
+  rw_wait "the six tiles in large pictures at large positions" board_is few_large 960x480
 
-  e2e_click_tile regular 57
-  e2e_click_tile regular 31
-  e2e_wait "$E2E_DEFAULT_WAIT" "the pair removed" e2e_board_is regular full --without 31,57
+  menu o Return                # Sound off
+  menu o Down Down Return      # Save Settings
+  # "Kesta Opt", then Sound off (0) and Large Tiles on (-1) as 16-bit little-endian numbers.
+  rw_wait "Save Settings writes knopts.cfg" settings_are 4b65737461204f70740000ffff
 
-  e2e_geometry "$WID" || e2e_fail "the main window has no geometry"
-  local pointer_x=$((X + GROUND_X)) pointer_y=$((Y + MENU_BAR + GROUND_Y))
-  e2e_click "$GROUND_X" "$GROUND_Y" 3
-  e2e_wait "$E2E_DEFAULT_WAIT" "the right button pops up a menu" e2e_popup_open
-  local popup
-  popup=$(e2e_popups)
-  e2e_geometry "$popup" || e2e_fail "the popup has no geometry"
-  ((X == pointer_x && Y == pointer_y)) ||
-    e2e_fail "the popup is at ($X, $Y), not at the pointer ($pointer_x, $pointer_y)"
-  ((WIDTH == menu_width && HEIGHT == menu_height)) ||
-    e2e_fail "the popup is $WIDTH x $HEIGHT, the Game menu $menu_width x $menu_height"
-
-  e2e_keys u
-  e2e_wait "$E2E_DEFAULT_WAIT" "Undo chosen in the popup closes it" e2e_no_popup
-  e2e_wait "$E2E_DEFAULT_WAIT" "Undo puts the pair back" e2e_board_is regular full
-}
-
-# A popup other than the given one is open.
-another_menu_open() {
-  local popups
-  popups=$(e2e_popups)
-  E2E_LAST="open popups: ${popups:-none}"
-  [[ -n $popups && $popups != "$1" ]]
-}
-
-# The Game menu opened with the keyboard: Undo disabled before any move, enabled after one.
-scenario_keyboard_undo() {
-  write_game full
-  e2e_start_game regular -file "$E2E_TMP/full.kng"
-  e2e_wait "$E2E_DEFAULT_WAIT" "the saved game shown" e2e_board_is regular full
-
-  # "u" must leave the menu open: Right then moves on to the Options menu. Had "u" chosen
-  # Undo, the menu would have closed at once and Right would open nothing.
-  e2e_open_menu g
-  local game_menu
-  game_menu=$(e2e_popups)
-  e2e_keys u Right
-  e2e_wait "$E2E_DEFAULT_WAIT" \
-    "the Game menu stays open after \"u\" (Undo disabled), so Right reaches the Options menu" \
-    another_menu_open "$game_menu"
-  e2e_keys Escape
-  e2e_wait "$E2E_DEFAULT_WAIT" "Escape closes the Options menu" e2e_no_popup
-  e2e_wait "$E2E_DEFAULT_WAIT" "the board unchanged" e2e_board_is regular full
-
-  e2e_click_tile regular 57
-  e2e_click_tile regular 31
-  e2e_wait "$E2E_DEFAULT_WAIT" "the pair removed" e2e_board_is regular full --without 31,57
-
-  e2e_open_menu g
-  e2e_keys u
-  e2e_wait "$E2E_DEFAULT_WAIT" "\"u\" chooses Undo, which closes the menu" e2e_no_popup
-  e2e_wait "$E2E_DEFAULT_WAIT" "Undo puts the pair back" e2e_board_is regular full
-}
-
-# Options > Large Tiles: the board becomes 960 x 480 with the same tiles at their large
-# positions; choosing it again goes back to 640 x 360.
-scenario_large_tiles() {
-  write_game few
-  e2e_start_game regular -file "$E2E_TMP/few.kng"
-  e2e_wait "$E2E_DEFAULT_WAIT" "the saved game shown" e2e_board_is regular few
-
-  e2e_open_menu o
-  e2e_keys Down Return # from Sound to Large Tiles
-  e2e_wait "$E2E_DEFAULT_WAIT" "the window grows to a 960 x 480 board" \
-    e2e_window_is 960 $((480 + MENU_BAR))
-  e2e_wait "$E2E_DEFAULT_WAIT" "the same tiles in large pictures at large positions" \
-    e2e_board_is large few
-
-  e2e_open_menu o
-  e2e_keys Down Return
-  e2e_wait "$E2E_DEFAULT_WAIT" "the window shrinks back to a 640 x 360 board" \
-    e2e_window_is 640 $((360 + MENU_BAR))
-  e2e_wait "$E2E_DEFAULT_WAIT" "the same tiles at regular positions" e2e_board_is regular few
-}
-
-# Options > Save Settings writes the 13 bytes of knopts.cfg beside the program, with the
-# options as they are; the next start reads them back.
-scenario_save_settings() {
-  local settings=$GAME_DIR/knopts.cfg
-  local header=4b65737461204f7074 # "Kesta Opt"
-  [[ ! -e $settings ]] || e2e_fail "the game copy already holds a settings file"
-  e2e_start_game regular
-
-  e2e_open_menu o
-  e2e_keys Down Down Return # Sound, Large Tiles, Save Settings
-  e2e_wait "$E2E_DEFAULT_WAIT" "knopts.cfg holds the defaults: sound on, regular tiles" \
-    e2e_file_is "$settings" "${header}ffff0000"
-
-  e2e_open_menu o
-  e2e_keys Return # Sound off
-  e2e_wait "$E2E_DEFAULT_WAIT" "the Options menu closes" e2e_no_popup
-  e2e_open_menu o
-  e2e_keys Down Return # Large Tiles on
-  e2e_wait "$E2E_DEFAULT_WAIT" "the board grows to 960 x 480" \
-    e2e_window_is 960 $((480 + MENU_BAR))
-  [[ $(e2e_hex "$settings") == "${header}ffff0000" ]] ||
-    e2e_fail "changing an option rewrote knopts.cfg: $(e2e_hex "$settings")"
-  e2e_open_menu o
-  e2e_keys Down Down Return
-  e2e_wait "$E2E_DEFAULT_WAIT" "knopts.cfg holds sound off, large tiles" \
-    e2e_file_is "$settings" "${header}0000ffff"
-
-  e2e_open_menu g
-  e2e_keys x
-  e2e_expect_exit 0
-  e2e_start_game large
-  e2e_wait "$E2E_DEFAULT_WAIT" "the next start shows a large board of 144 tiles" \
-    e2e_deal_shown large
-}
-
-# Game > Exit, chosen with the keyboard, ends the process with status 0 and saves nothing.
-scenario_exit_status() {
-  write_game few
-  e2e_start_game regular -file "$E2E_TMP/few.kng"
-  e2e_wait "$E2E_DEFAULT_WAIT" "the saved game shown" e2e_board_is regular few
-  e2e_open_menu g
-  e2e_keys x
-  e2e_expect_exit 0
-  [[ ! -e $GAME_DIR/knopts.cfg ]] || e2e_fail "Exit wrote a settings file"
-}
-
-declare -F "scenario_$E2E_NAME" >/dev/null || {
-  echo "unknown scenario: $E2E_NAME" >&2
-  exit 2
-}
-e2e_setup
-"scenario_$E2E_NAME"
+  menu g x # Exit
+  rw_wait "Exit ends the game" rw_ended
+  wait "$GAME_PID"
+  status=$?
+  GAME_PID=""
+  ((status == 0)) || rw_fail "Exit ended the game with status $status"
+else
+  rw_fail "unknown scenario"
+fi
+echo "$scenario: passed"
