@@ -76,16 +76,19 @@ TEST(UndoRedo, ThreeMovesBackAndForthGiveTheExactBoardsAndDropThePick) {
 }
 
 TEST(UndoRedo, WinAnnouncedOnceThenUndoneWithoutADialog) {
-  FakeGame game;
-  SetUpBoard({{1, 9}, {12, 9}});
-  MoveIndex = RedoLimit = 72;
-  Press(1);
-  Press(12);
-  Undo();
-  // The win: drawn first, then sound and dialog, once; Undo only draws.
-  EXPECT_EQ(game.view.journal,
-            (std::vector<std::string>{"draw:1", "draw:0", "sound:/game/welldone.wav", "welldone",
-                                      "draw:0"}));
+  for (bool sound : {true, false}) {
+    FakeGame game({}, sound);
+    SetUpBoard({{1, 9}, {12, 9}});
+    MoveIndex = RedoLimit = 72;
+    Press(1);
+    Press(12);
+    Undo();
+    // The win: drawn first, then sound and dialog, once; Undo only draws.
+    std::vector<std::string> expected{"draw:1", "draw:0", "sound:/game/welldone.wav", "welldone",
+                                      "draw:0"};
+    if (!sound) expected.erase(expected.begin() + 2);
+    EXPECT_EQ(game.view.journal, expected) << "sound " << sound;
+  }
 }
 
 // Seeded random games: presses anywhere with any button, listed moves, Undo, Redo, tile-size

@@ -63,7 +63,6 @@ const std::tuple<bool, int, int, Position> kHitCases[] = {
 };
 
 TEST(HitTest, StrictFaceEdgesNoDepthBandUpperTileWins) {
-  FakeGame game;
   SetUpBoard({{1, 20}, {12, 21}, {23, 22}, {94, 23}});
   for (const auto& [large, x, y, hit] : kHitCases) {
     BuildLayout(large);
