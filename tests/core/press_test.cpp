@@ -45,7 +45,7 @@ TEST(BoardMousePress, PickRefuseDropRemoveAndTheRightButton) {
   for (const PressCase& c : kPressCases) {
     SCOPED_TRACE(c.what);
     FakeGame game({}, c.sound);
-    // Free: 1, 12, 13, 20; 2 lies between 1 and 3. Red dragons 1, 2, 12: the only move is 1-12.
+    // Free: 1, 3, 12, 13, 20; 2 lies between 1 and 3. Red dragons 1, 2, 12: one move, 1-12.
     SetUpBoard({{1, 9}, {2, 9}, {3, 10}, {12, 9}, {13, 11}, {20, 12}});
     MoveIndex = 3;
     RedoLimit = 6;
