@@ -3,41 +3,23 @@
 
 #include <array>
 #include <random>
-#include <vector>
 
 #include "core/rules.h"
-#include "display/layout/board_layout.h"
 #include "shell/formats/save_game_format.h"
 #include "tests/support/fake_runtime.h"
 
 namespace kestalon::testing {
-namespace {
 
-FakeRuntime& InstalledRuntime() {
-  return dynamic_cast<FakeRuntime&>(CurrentRuntime());
-}
-
-void PressCentre(Position p) {
-  BoardMousePress(MouseButton::Left, CentreX(p), CentreY(p));
-}
-
-}  // namespace
-
-void SetUpBoard(std::initializer_list<std::pair<Position, TileKind>> tiles) {
+void ClearGameState() {
   Board.fill(0);
   MoveHistory.fill(MoveRecord{});
-  for (const auto& [pos, kind] : tiles) Board[pos] = kind;
-  MoveIndex = 1;
-  RedoLimit = 1;
-  SelectedPos = 0;
-  AvailableMoves = 0;
+  MoveIndex = RedoLimit = SelectedPos = AvailableMoves = 0;
 }
 
-int CentreX(Position p) {
-  return TilePosXY[p].x + TileWidth / 2;
-}
-int CentreY(Position p) {
-  return TilePosXY[p].y + TileHeight / 2;
+void SetUpBoard(std::initializer_list<std::pair<Position, TileKind>> tiles) {
+  ClearGameState();
+  MoveIndex = RedoLimit = 1;
+  for (const auto& [pos, kind] : tiles) Board[pos] = kind;
 }
 
 std::vector<float> RandomSequenceForPoolOrder() {
@@ -48,7 +30,7 @@ std::vector<float> RandomSequenceForPoolOrder() {
 }
 
 void DealPoolOrder() {
-  FakeRuntime& runtime = InstalledRuntime();
+  auto& runtime = dynamic_cast<FakeRuntime&>(CurrentRuntime());
   runtime.randomValues = RandomSequenceForPoolOrder();
   runtime.nextRandom = 0;
   DealNewGame();
@@ -57,11 +39,13 @@ void DealPoolOrder() {
 void PlayRandomGame(std::uint32_t seed, int steps, const std::function<void()>& visit) {
   std::mt19937 chooser(seed);
   std::uniform_real_distribution<float> unit(0.0f, 0.99999f);
-  FakeRuntime& runtime = InstalledRuntime();
+  auto& runtime = dynamic_cast<FakeRuntime&>(CurrentRuntime());
   runtime.randomValues.resize(4096);
   for (float& v : runtime.randomValues) v = unit(chooser);
   auto& view = dynamic_cast<FakeView&>(CurrentView());
-  view.whileNoMovesOpen = [] {
+  int lossDeals = 0;
+  view.whileNoMovesOpen = [&lossDeals] {
+    if (++lossDeals > 1000) return;
     DealNewGame();
     CurrentView().DrawBoard(0);
   };
@@ -77,8 +61,8 @@ void PlayRandomGame(std::uint32_t seed, int steps, const std::function<void()>& 
     } else if (action < 80) {
       Position a = 0, b = 0;
       if (FindAvailableMove(1 + static_cast<int>(chooser() % 3), a, b)) {
-        PressCentre(a);
-        PressCentre(b);
+        BoardMousePress(MouseButton::Left, CentreX(a), CentreY(a));
+        BoardMousePress(MouseButton::Left, CentreX(b), CentreY(b));
       }
     } else if (action < 88) {
       if (CurrentGameMenuState().undo) Undo();

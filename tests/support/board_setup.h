@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/game_state.h"
+#include "display/layout/board_layout.h"
 
 namespace kestalon::testing {
 
@@ -16,8 +17,12 @@ namespace kestalon::testing {
 void SetUpBoard(std::initializer_list<std::pair<Position, TileKind>> tiles);
 
 // A point strictly inside position p's face (its centre), for the current tile size.
-int CentreX(Position p);
-int CentreY(Position p);
+inline int CentreX(Position p) {
+  return TilePosXY[p].x + TileWidth / 2;
+}
+inline int CentreY(Position p) {
+  return TilePosXY[p].y + TileHeight / 2;
+}
 
 // Rnd values that make a deal draw pool entries 1..144 in order.
 std::vector<float> RandomSequenceForPoolOrder();
@@ -28,8 +33,9 @@ void DealPoolOrder();
 
 // Plays a seeded random game through the installed FakeGame: presses anywhere with any
 // button, presses on both tiles of an available move, Undo, Redo, a change of tile size and
-// now and then a new deal; every loss dialog deals again, as its New Game button does.
-// Calls visit after each of the given number of steps.
+// now and then a new deal; the loss dialog deals again, as its New Game button does (up to
+// a thousand times, so that a game that can only lose still ends). Calls visit after each
+// of the given number of steps.
 void PlayRandomGame(std::uint32_t seed, int steps, const std::function<void()>& visit);
 
 // The invariants of a consistent game, checked by the game's own saved-game checker, plus
