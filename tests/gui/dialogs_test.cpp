@@ -115,10 +115,10 @@ class DialogsTest : public QObject {
 
   void showMovesListsAndHighlightsMoveN() {
     QFETCH(QString, listing);
-    const auto& [kinds, moves, steps] = kListings.at(listing);
+    const Listing& row = kListings.at(listing);
     SetUpBoard({});
-    for (std::size_t i = 0; i < kinds.size(); ++i) Board[kSpots[i]] = kinds[i];
-    AvailableMoves = static_cast<std::int16_t>(moves);
+    for (std::size_t i = 0; i < row.kinds.size(); ++i) Board[kSpots[i]] = row.kinds[i];
+    AvailableMoves = static_cast<std::int16_t>(row.moves);
     SelectedPos = kC;  // a tile picked before opening
     const auto board = Board;
     DrawBoard(0);
@@ -127,8 +127,8 @@ class DialogsTest : public QObject {
     RunModal<ShowMovesDialog>(
         [&] { OpenShowMoves(&form_); },
         [&](ShowMovesDialog& dialog) {
-          QCOMPARE(dialog.playButton()->isEnabled(), moves > 0);
-          for (const auto& [action, box, first, second] : steps) {
+          QCOMPARE(dialog.playButton()->isEnabled(), row.moves > 0);
+          for (const auto& [action, box, first, second] : row.steps) {
             if (action[0] == '=')
               dialog.numberBox()->setText(action + 1);
             else if (action[0] == 'p')
@@ -146,13 +146,13 @@ class DialogsTest : public QObject {
               if (first) QVERIFY2(lit == (p == first || p == second), where);
             }
           }
-          QCOMPARE(dialog.isVisible(), std::get<0>(steps.back())[0] != 'p');
+          QCOMPARE(dialog.isVisible(), std::get<0>(row.steps.back())[0] != 'p');
         });
     // Closing without a move played keeps the first tile of the listed move selected and the
     // board as it was; without a move, the board is drawn once without a highlight.
-    QCOMPARE(SelectedPos, std::get<2>(steps.back()));
+    QCOMPARE(SelectedPos, std::get<2>(row.steps.back()));
     QVERIFY(Board == board);
-    QCOMPARE(game_->view.journal, moves ? Journal{} : Journal{"draw:0"});
+    QCOMPARE(game_->view.journal, row.moves ? Journal{} : Journal{"draw:0"});
   }
 
   void showMovesPlaysTheListedMoveThenChecksTheEnd() {
