@@ -199,10 +199,12 @@ class DialogsTest : public QObject {
     QCOMPARE(AvailableMoves, 1);
   }
 
-  // Centred over the main window by outer sizes (the offscreen platform draws a 2-pixel frame):
-  // half the difference, rounded down, and not kept on the screen. The main window is
-  // 644 x 386 outside from 100, 10; Status is 246 x 103 outside, Rules 457 x 419. Qt places
-  // Replay and the result dialogs over it itself.
+  // Centred over the main window by outer sizes (the offscreen platform gives every window a
+  // 2-pixel frame): half the difference, rounded down, and not kept on the screen. The main
+  // window is 644 x 386 outside from 100, 10. Status, 246 x 103 outside, goes to
+  // 100 + 398 / 2 = 299 and 10 + 283 / 2 = 151; Rules, 457 x 419, to 100 + 187 / 2 = 193 and
+  // 10 - 33 / 2 = -7 (rounded down, above the screen). Qt itself places Replay and the result
+  // dialogs over their owner.
   void eachDialogOpensInPlaceWithUsableControls_data() {
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<QPoint>("corner");

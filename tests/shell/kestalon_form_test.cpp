@@ -91,7 +91,7 @@ class KestalonFormTest : public QObject {
     SetProgramDirPath(programDir.path());
     PlayerWatch watch;
     qApp->installEventFilter(&watch);
-    form.action("optsound")->trigger();  // checked by default: now off
+    form.action("optsound")->setChecked(false);
     QTest::mousePress(form.board(), Qt::LeftButton, {}, {630, 350});
     QVERIFY(watch.players.isEmpty());
     form.action("optsound")->trigger();
