@@ -1,0 +1,280 @@
+// The dialogs over the offscreen main window: what Show Moves, Replay, Status and the result
+// dialogs do to the game; where each dialog appears and which item opens it; and that every
+// control has a spoken name, lies inside its dialog and overlaps no other.
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <map>
+#include <optional>
+
+#include "core/rules.h"
+#include "dialogs/dialogs.h"
+#include "dialogs/replay_dialog.h"
+#include "dialogs/show_moves_dialog.h"
+#include "dialogs/status_dialog.h"
+#include "dialogs/up_down_control.h"
+#include "display/board_painter.h"
+#include "display/board_widget.h"
+#include "display/tile_size.h"
+#include "shell/kestalon_form.h"
+#include "tests/support/board_setup.h"
+#include "tests/support/fake_runtime.h"
+#include "tests/support/qt_test_environment.h"
+
+using namespace kestalon;
+using namespace kestalon::testing;
+
+namespace {
+
+// Bottom-layer positions far enough apart that none touches another: each is free.
+constexpr Position kA = 3, kB = 8, kC = 15, kD = 20, kE = 27, kF = 33, kG = 40, kH = 46;
+constexpr Position kSpots[] = {kA, kB, kC, kD, kE, kF, kG, kH};
+constexpr TileKind R = kRedDragon, G = kGreenDragon, E = kEastWind;
+using Journal = std::vector<std::string>;
+
+// Runs open(), which shows a modal dialog, and whileOpen on it once its event loop runs; then
+// closes it (as by its title bar) if still open. Fails the test unless a Dialog opened.
+template <typename Dialog>
+void RunModal(const std::function<void()>& open, const std::function<void(Dialog&)>& whileOpen) {
+  bool found = false;
+  QObject scope;  // cancels the call below should open() return without a dialog
+  QTimer::singleShot(0, &scope, [&] {
+    auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    auto* dialog = qobject_cast<Dialog*>(modal);
+    found = dialog != nullptr;
+    if (found) whileOpen(*dialog);
+    if (modal && modal->isVisible()) modal->reject();
+  });
+  open();
+  QVERIFY2(found, "no such modal dialog opened");
+}
+
+// Each sign clicks the spinner once: "+" its increase arrow, "-" its decrease arrow.
+void Click(UpDownControl* spinner, QString signs) {
+  for (QChar sign : signs)
+    QTest::mouseClick(sign == '+' ? spinner->increaseButton() : spinner->decreaseButton(),
+                      Qt::LeftButton);
+}
+
+// Tiles on kA, kB, ... in turn; AvailableMoves as last counted; actions on the open Show
+// Moves dialog (spinner clicks, "=7" types into the number box, "p" clicks Play), each with
+// the box's text it leaves and the move then listed, its first and second tile.
+struct Listing {
+  std::vector<TileKind> kinds;
+  int moves;
+  std::vector<std::tuple<const char*, const char*, Position, Position>> steps;
+};
+
+// clang-format off
+const std::map<QString, Listing> kListings{
+    // Pairs in counting order, lowest first tile then lowest second; the number box is kept
+    // within 1 and the count, the spinner follows it and reaches every move.
+    {"counting order and clamping", {{R, R, R, R, G, G, G, G}, 12,
+     {{"", "1", kA, kB}, {"+", "2", kA, kC}, {"++", "4", kB, kC}, {"+++", "7", kE, kF},
+      {"+++++", "12", kG, kH}, {"+", "12", kG, kH}, {"=99", "12", kG, kH}, {"=0", "1", kA, kB},
+      {"-", "1", kA, kB}}}},
+    // No move: the box settles on "0", a tile picked before is let go.
+    {"no move", {{R, 0, G, 0, E}, 0, {{"", "0", 0, 0}, {"+", "0", 0, 0}, {"-", "0", 0, 0}}}},
+    // A count made before the board changed lists a move that is not there: Play only closes.
+    {"stale count", {{R, 0, R, 0, E}, 3, {{"+", "2", 0, 0}, {"p", "2", 0, 0}}}},
+};
+// clang-format on
+
+}  // namespace
+
+class DialogsTest : public QObject {
+  Q_OBJECT
+
+ public:
+  static void initMain() { PinQtTestEnvironment(); }
+
+ private:
+  KestalonForm form_;
+  std::optional<FakeGame> game_;
+
+ private slots:
+  void initTestCase() {
+    UseRegularTiles();
+    form_.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form_));
+    form_.move(100, 10);
+  }
+
+  // The fakes take over the game's runtime and view; the board widget still draws.
+  void init() { game_.emplace(RandomSequenceForPoolOrder()); }
+  void cleanup() { game_.reset(); }
+
+  void showMovesListsAndHighlightsMoveN_data() {
+    QTest::addColumn<QString>("listing");
+    for (const auto& [name, listing] : kListings) QTest::newRow(qPrintable(name)) << name;
+  }
+
+  void showMovesListsAndHighlightsMoveN() {
+    QFETCH(QString, listing);
+    const Listing& row = kListings.at(listing);
+    SetUpBoard({});
+    for (std::size_t i = 0; i < row.kinds.size(); ++i) Board[kSpots[i]] = row.kinds[i];
+    AvailableMoves = static_cast<std::int16_t>(row.moves);
+    SelectedPos = kC;  // a tile picked before opening
+    const auto board = Board;
+    DrawBoard(0);
+    const QImage plain = BoardWindow()->Surface().toImage();
+
+    RunModal<ShowMovesDialog>(
+        [&] { OpenShowMoves(&form_); },
+        [&](ShowMovesDialog& dialog) {
+          QCOMPARE(dialog.playButton()->isEnabled(), row.moves > 0);
+          for (const auto& [action, box, first, second] : row.steps) {
+            if (action[0] == '=')
+              dialog.numberBox()->setText(action + 1);
+            else if (action[0] == 'p')
+              QTest::mouseClick(dialog.playButton(), Qt::LeftButton);
+            else
+              Click(dialog.spinner(), action);
+            const QByteArray where = QByteArray("after \"") + action + '"';
+            QVERIFY2(dialog.numberBox()->text() == box, where);
+            QVERIFY2(SelectedPos == first && dialog.listedSecondPos() == second, where);
+            // Exactly the listed tiles are drawn highlighted; a move not found redraws nothing.
+            const QImage now = BoardWindow()->Surface().toImage();
+            for (Position p : kSpots) {
+              const bool lit =
+                  now.pixel(CentreX(p), CentreY(p)) != plain.pixel(CentreX(p), CentreY(p));
+              if (first) QVERIFY2(lit == (p == first || p == second), where);
+            }
+          }
+          QCOMPARE(dialog.isVisible(), std::get<0>(row.steps.back())[0] != 'p');
+        });
+    // Closing without a move played keeps the first tile of the listed move selected and the
+    // board as it was; without a move, the board is drawn once without a highlight.
+    QCOMPARE(SelectedPos, std::get<2>(row.steps.back()));
+    QVERIFY(Board == board);
+    QCOMPARE(game_->view.journal, row.moves ? Journal{} : Journal{"draw:0"});
+  }
+
+  void showMovesPlaysTheListedMoveThenChecksTheEnd() {
+    SetUpBoard({{kA, R}, {kC, R}, {kE, R}, {kG, G}});
+    AvailableMoves = 3;
+    RunModal<ShowMovesDialog>([&] { OpenShowMoves(&form_); },
+                              [&](ShowMovesDialog& dialog) {
+                                Click(dialog.spinner(), "++");
+                                QTest::mouseClick(dialog.playButton(), Qt::LeftButton);
+                              });
+    // Move 3 is (C, E); without it no pair is left, which is announced after the drawing.
+    QVERIFY(Board[kA] == R && Board[kC] == 0 && Board[kE] == 0 && SelectedPos == 0);
+    QCOMPARE(MoveHistory[1], (MoveRecord{kC, R, kE, R}));
+    QCOMPARE(MoveIndex, 2);
+    QCOMPARE(game_->view.journal, (Journal{"draw:0", "sound:/game/gameover.wav", "noavail"}));
+  }
+
+  // Each step restores the exact board of its place in the record; a step beyond either end
+  // changes and draws nothing; stepping onto a position without a move announces nothing.
+  void replayStepsThroughTheRecordAndAnnouncesNothing() {
+    SetUpBoard({{kA, R}, {kC, R}, {kE, G}, {kG, G}, {kH, E}});
+    std::vector boards{Board};
+    RemovePair(kA, kC);
+    boards.push_back(Board);
+    RemovePair(kE, kG);  // leaves no pair
+    boards.push_back(Board);
+    AvailableMoves = 1;  // as counted before the last move
+    SelectedPos = kH;
+
+    RunModal<ReplayDialog>(
+        [&] { OpenReplay(&form_); },
+        [&](ReplayDialog& dialog) {
+          QVERIFY(SelectedPos == 0 && dialog.numberBox()->text() == "2");
+          for (auto [signs, to] :
+               {std::pair{"-", 1}, {"-", 0}, {"-", 0}, {"+", 1}, {"+", 2}, {"+", 2}}) {
+            Click(dialog.spinner(), signs);
+            QCOMPARE(dialog.numberBox()->text(), QString::number(to));
+            QVERIFY(Board == boards[to]);
+          }
+          QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+          QVERIFY(!dialog.isVisible());
+        });
+    QCOMPARE(game_->view.journal, Journal(4, "draw:0"));
+    QCOMPARE(AvailableMoves, 1);
+  }
+
+  // Centred over the main window by outer sizes (the offscreen platform gives every window a
+  // 2-pixel frame): half the difference, rounded down, and not kept on the screen. The main
+  // window is 644 x 386 outside from 100, 10. Status, 246 x 103 outside, goes to
+  // 100 + 398 / 2 = 299 and 10 + 283 / 2 = 151; Rules, 457 x 419, to 100 + 187 / 2 = 193 and
+  // 10 - 33 / 2 = -7 (rounded down, above the screen). Qt itself places Replay and the result
+  // dialogs over their owner.
+  void eachDialogOpensInPlaceWithUsableControls_data() {
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QPoint>("corner");
+    // Rows are named by a Game or Help menu item, or by the result announced.
+    QTest::newRow("Menus_Game_Status") << QString("Kestalon_Status") << QPoint(299, 151);
+    QTest::newRow("Menus_Game_Show") << QString("Kestalon_Show_Moves") << QPoint(333, 152);
+    QTest::newRow("Menus_Game_Replay") << QString("Kestalon_Replay") << QPoint(333, 153);
+    QTest::newRow("Menus_Help_Rules") << QString("About_Rules") << QPoint(193, -7);
+    QTest::newRow("Menus_Help_About") << QString("About_Kestalon") << QPoint(210, 110);
+    QTest::newRow("won") << QString("Well_done") << QPoint(296, 154);
+    QTest::newRow("lost") << QString("No_available_move") << QPoint(298, 154);
+  }
+
+  void eachDialogOpensInPlaceWithUsableControls() {
+    QFETCH(QString, dialog);
+    QFETCH(QPoint, corner);
+    const QByteArray opener = QTest::currentDataTag();
+    const bool result = opener == "won" || opener == "lost";
+    DealPoolOrder();
+    AvailableMoves = 7;  // as a replay leaves it: Status shows the count, it does not count
+    bool dealtAndDrawnWhileOpen = false;
+    RunModal<QDialog>(
+        [&] {
+          if (QAction* item = form_.action(opener.constData())) item->trigger();
+          if (result) (opener == "won" ? form_.ShowWellDone() : form_.ShowNoAvailableMove());
+        },
+        [&](QDialog& open) {
+          QCOMPARE(open.objectName(), dialog);
+          QCOMPARE(open.frameGeometry().topLeft(), corner);
+          // What a player reads or uses; the parts Qt builds inside a text box do not count.
+          QList<QWidget*> controls = open.findChildren<QWidget*>();
+          controls.removeIf([](QWidget* w) {
+            return !w->inherits("QAbstractButton") && !w->inherits("QLabel") &&
+                   !w->inherits("QLineEdit") && !w->inherits("QPlainTextEdit") &&
+                   !w->inherits("QGroupBox");
+          });
+          const auto place = [&](QWidget* w) {
+            return QRect(w->mapTo(&open, QPoint()), w->size());
+          };
+          for (QWidget* control : controls) {
+            const QByteArray where = (dialog + '/' + control->objectName()).toLatin1();
+            const QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(control);
+            QVERIFY2(spoken && !spoken->text(QAccessible::Name).isEmpty(), where);
+            QVERIFY2(open.rect().contains(place(control)), where);
+            for (QWidget* other : controls) {
+              const QRect both = place(control).intersected(place(other));
+              // A spinner sits under its number box, tucked under the box's lower border
+              // (checked from the box's side).
+              const bool tucked = other->inherits("QLineEdit") ||
+                                  (control->inherits("QLineEdit") && both.height() <= 3);
+              QVERIFY2(both.isEmpty() || tucked || other == control ||
+                           other->isAncestorOf(control) || control->isAncestorOf(other),
+                       where + " overlaps " + other->objectName().toLatin1());
+            }
+          }
+          if (auto* status = qobject_cast<StatusDialog*>(&open))
+            QVERIFY(status->tilesRemaining()->text() == "144" && status->moves()->text() == "7");
+          // A result dialog's New Game deals and draws while the dialog is open, then closes it.
+          if (!result) return;
+          connect(&open, &QDialog::finished, [&] {
+            dealtAndDrawnWhileOpen =
+                game_->runtime.randomizeCalls == 2 && game_->view.draws.size() == 1;
+          });
+          QTest::mouseClick(open.findChild<QPushButton*>(), Qt::LeftButton);
+          QVERIFY(!open.isVisible());
+        });
+    QCOMPARE(dealtAndDrawnWhileOpen, result);
+    QCOMPARE(game_->runtime.randomizeCalls, result ? 2 : 1);  // closing any other way deals nothing
+  }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "dialogs_test.moc"
