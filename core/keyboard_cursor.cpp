@@ -87,21 +87,13 @@ void BoardKeyPress(BoardKey key) {
     CursorPos = NextFreeTile(0);
     return;
   }
-  Position next = CursorPos;
-  switch (key) {
-    case BoardKey::Press:
-      PressTile(CursorPos);
-      return;
-    case BoardKey::NextTile:
-      next = NextFreeTile(CursorPos);
-      break;
-    case BoardKey::PreviousTile:
-      next = PreviousFreeTile(CursorPos);
-      break;
-    default:
-      next = TileInDirection(CursorPos, key);
-      break;
+  if (key == BoardKey::Press) {
+    PressTile(CursorPos);
+    return;
   }
+  const Position next = key == BoardKey::NextTile       ? NextFreeTile(CursorPos)
+                        : key == BoardKey::PreviousTile ? PreviousFreeTile(CursorPos)
+                                                        : TileInDirection(CursorPos, key);
   if (next != 0) CursorPos = next;
 }
 
