@@ -28,13 +28,16 @@ void RemovePair(Position first, Position second) {
 }
 
 void BoardMousePress(MouseButton button, int X, int Y) {
-  GameView& view = CurrentView();
   if (button == MouseButton::Right) {
-    view.PopupGameMenu();
+    CurrentView().PopupGameMenu();
     return;
   }
+  PressTile(HitTest(X, Y));
+}
 
-  const Position p = HitTest(X, Y);
+void PressTile(Position p) {
+  if (p < 0 || p > kPositionCount || Board[p] <= 0) p = 0;  // no tile there: empty space
+  GameView& view = CurrentView();
   const Position s = SelectedPos;
   if (p == 0) {
     if (s != 0) {

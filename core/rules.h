@@ -60,5 +60,8 @@ enum class MouseButton { Left, Middle, Right };
 // The highest-numbered present tile whose face strictly contains (X, Y), or 0.
 Position HitTest(int X, int Y);
 void BoardMousePress(MouseButton button, int X, int Y);
+// What a left-button press on position p does (p = 0: a press on empty board space): pick,
+// drop the pick, remove a matching pair, or refuse with the alert sound.
+void PressTile(Position p);
 
 }  // namespace kestalon

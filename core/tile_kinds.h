@@ -1,6 +1,8 @@
 // The 42 tile kinds of the set, how many copies each has, and the match rule.
 #pragma once
 
+#include <string>
+
 #include "core/game_state.h"
 
 namespace kestalon {
@@ -35,5 +37,8 @@ inline constexpr bool TilesMatch(TileKind a, TileKind b) {
   const bool refused = a != b && (a >= 5 || b >= 5) && (!IsSeason(a) || !IsSeason(b));
   return !refused;
 }
+
+// The kind in words, as a player names it: "Plum", "Red dragon", "Circles 5"; "" for none.
+std::string TileKindName(TileKind kind);
 
 }  // namespace kestalon

@@ -51,10 +51,10 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const Q
   return label;
 }
 
-QLabel* AddNumberLabel(QWidget* parent, const char* name, const QString& accessibleName,
+QLabel* AddNumberLabel(QWidget* parent, const char* name, const QString& description,
                        const QRect& place) {
   QLabel* label = AddLabel(parent, name, QString(), place, Qt::AlignCenter);
-  label->setAccessibleName(accessibleName);
+  label->setAccessibleDescription(description);
   label->setFont(NumberFont());
   label->setFrameStyle(QFrame::Box | QFrame::Plain);
   label->setLineWidth(1);

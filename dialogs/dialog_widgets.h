@@ -25,8 +25,9 @@ QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const QRect& place,
                  Qt::Alignment alignment);
 
-// A number shown centred in bold on white, with a single border.
-QLabel* AddNumberLabel(QWidget* parent, const char* name, const QString& accessibleName,
+// A number shown centred in bold on white, with a single border. Assistive technology reads
+// the number itself as the label's name; the description says what it counts.
+QLabel* AddNumberLabel(QWidget* parent, const char* name, const QString& description,
                        const QRect& place);
 
 // A read-only text box for a number, centred, in bold.

@@ -1,9 +1,12 @@
-// The main window's board area: a drawing surface that keeps what was drawn on it.
+// The main window's board area: a drawing surface that keeps what was drawn on it, with the
+// keyboard cursor shown over it.
 #pragma once
 
 #include <QColor>
 #include <QPixmap>
 #include <QWidget>
+
+#include "core/game_state.h"
 
 namespace kestalon {
 
@@ -21,19 +24,30 @@ class BoardWidget : public QWidget {
   void Cls();
   // The surface that drawing goes into, sized in logical pixels.
   QPixmap& Surface() { return surface_; }
-  // Shows what was drawn.
+  // Shows what was drawn, with the keyboard cursor brought up to date with the board.
   void Refresh();
 
  signals:
   // A mouse-button press at client pixel (x, y); releases and moves are not reported.
   void Pressed(Qt::MouseButton button, int x, int y);
+  // The Menu key or Shift+F10: the Game menu wanted at a global position.
+  void MenuRequested(QPoint globalPos);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  // Tab and Shift+Tab move the cursor instead of the focus.
+  bool focusNextPrevChild(bool next) override;
 
  private:
+  // Repaints and tells assistive technology when the cursor marks another tile.
+  void ShowCursorMoves();
+
   QPixmap surface_;
+  Position shownCursor_ = 0;
+  TileKind shownCursorKind_ = 0;
 };
 
 }  // namespace kestalon

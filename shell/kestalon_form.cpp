@@ -51,6 +51,10 @@ KestalonForm::KestalonForm(QWidget* parent) : QMainWindow(parent) {
     }
   });
 
+  // The board keeps the keyboard: Qt gives it back whenever a dialog or menu closes.
+  board_->setFocus();
+  connect(board_, &BoardWidget::MenuRequested, this, &KestalonForm::PopupGameMenuAt);
+
   BuildMenus();
   runtime_ = std::make_unique<QtRuntime>([this] { return optsound_->isChecked(); });
   InstallRuntime(runtime_.get());
@@ -176,8 +180,12 @@ void KestalonForm::ShowNoAvailableMove() {
 }
 
 void KestalonForm::PopupGameMenu() {
+  PopupGameMenuAt(QCursor::pos());
+}
+
+void KestalonForm::PopupGameMenuAt(QPoint globalPos) {
   UpdateGameMenu();
-  menusGame_->popup(QCursor::pos());
+  menusGame_->popup(globalPos);
 }
 
 void KestalonForm::showEvent(QShowEvent* event) {

@@ -34,6 +34,8 @@ class KestalonForm final : public QMainWindow, public GameView {
   void ShowWellDone() override;
   void ShowNoAvailableMove() override;
   void PopupGameMenu() override;
+  // Brings the Game menu's items up to date and pops the menu up at a global position.
+  void PopupGameMenuAt(QPoint globalPos);
 
   BoardWidget* board() const { return board_; }
   QMenu* gameMenu() const { return menusGame_; }

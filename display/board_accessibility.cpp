@@ -1,0 +1,173 @@
+// The board as assistive technology reads it: a list whose items are the present tiles,
+// each named by its kind, described as free or blocked, selected when picked and focused
+// under the keyboard cursor. The board's description says how the game stands.
+#include "display/board_accessibility.h"
+
+#include <array>
+
+#include <QAccessibleWidget>
+#include <QPointer>
+
+#include "core/keyboard_cursor.h"
+#include "core/rules.h"
+#include "display/board_widget.h"
+#include "display/layout/board_layout.h"
+
+namespace kestalon {
+namespace {
+
+QAccessibleInterface* BoardInterfaceOf(BoardWidget* board) {
+  return QAccessible::queryAccessibleInterface(board);
+}
+
+// One tile position. It stays registered while the board lives and is a child of the board
+// only while a tile stands there.
+class TileAccessible final : public QAccessibleInterface {
+ public:
+  TileAccessible(BoardWidget* board, Position pos) : board_(board), pos_(pos) {}
+
+  bool isValid() const override { return board_ && Board[pos_] > 0; }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return board_ ? board_->window()->windowHandle() : nullptr; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* parent() const override { return BoardInterfaceOf(board_); }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  void setText(QAccessible::Text, const QString&) override {}
+  QAccessible::Role role() const override { return QAccessible::ListItem; }
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) return QString::fromStdString(TileKindName(Board[pos_]));
+    if (t == QAccessible::Description) {
+      return IsFree(pos_) ? BoardWidget::tr("free") : BoardWidget::tr("blocked");
+    }
+    return {};
+  }
+
+  QRect rect() const override {
+    if (!board_) return {};
+    const QPoint topLeft = board_->mapToGlobal(QPoint(TilePosXY[pos_].x, TilePosXY[pos_].y));
+    return {topLeft, QSize(TileWidth, TileHeight)};
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State state;
+    state.focusable = true;
+    state.selectable = true;
+    state.selected = pos_ == SelectedPos;
+    state.focused = pos_ == CursorPos && board_ && board_->hasFocus();
+    return state;
+  }
+
+ private:
+  QPointer<BoardWidget> board_;
+  Position pos_;
+};
+
+class BoardAccessible final : public QAccessibleWidget {
+ public:
+  explicit BoardAccessible(BoardWidget* board) : QAccessibleWidget(board, QAccessible::List) {}
+
+  ~BoardAccessible() override {
+    for (QAccessible::Id id : tileIds_) {
+      if (id != 0) QAccessible::deleteAccessibleInterface(id);
+    }
+  }
+
+  // The tile interface of a position, made and registered when first asked for.
+  QAccessibleInterface* Tile(Position pos) const {
+    QAccessible::Id& id = tileIds_[pos];
+    if (id == 0) {
+      // Qt's accessibility cache owns a registered interface; the destructor deletes it.
+      auto* tile = new TileAccessible(static_cast<BoardWidget*>(widget()), pos);
+      // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
+      id = QAccessible::registerAccessibleInterface(tile);
+    }
+    return QAccessible::accessibleInterface(id);
+  }
+
+  int childCount() const override {
+    int count = 0;
+    for (int p = 1; p <= kPositionCount; ++p) count += Board[p] > 0;
+    return count;
+  }
+
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0) return nullptr;
+    for (int p = 1; p <= kPositionCount; ++p) {
+      if (Board[p] > 0 && index-- == 0) return Tile(static_cast<Position>(p));
+    }
+    return nullptr;
+  }
+
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    for (int p = 1, index = 0; p <= kPositionCount; ++p) {
+      if (Board[p] <= 0) continue;
+      if (tileIds_[p] != 0 && QAccessible::accessibleInterface(tileIds_[p]) == child) {
+        return index;
+      }
+      ++index;
+    }
+    return -1;
+  }
+
+  QAccessibleInterface* childAt(int x, int y) const override {
+    const QPoint at = widget()->mapFromGlobal(QPoint(x, y));
+    const Position p = HitTest(at.x(), at.y());
+    return p != 0 ? Tile(p) : nullptr;
+  }
+
+  QAccessibleInterface* focusChild() const override {
+    if (CursorPos != 0 && Board[CursorPos] > 0 && widget()->hasFocus()) return Tile(CursorPos);
+    return QAccessibleWidget::focusChild();
+  }
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) return BoardWidget::tr("Board");
+    if (t == QAccessible::Description) {
+      const int tiles = TilesRemaining();
+      return (tiles == 1 ? BoardWidget::tr("1 tile") : BoardWidget::tr("%1 tiles").arg(tiles)) +
+             QStringLiteral(", ") +
+             (AvailableMoves == 1 ? BoardWidget::tr("1 move available")
+                                  : BoardWidget::tr("%1 moves available").arg(AvailableMoves));
+    }
+    return QAccessibleWidget::text(t);
+  }
+
+ private:
+  mutable std::array<QAccessible::Id, kBoardEntries> tileIds_{};
+};
+
+QAccessibleInterface* BoardFactory(const QString&, QObject* object) {
+  if (auto* board = qobject_cast<BoardWidget*>(object)) return new BoardAccessible(board);
+  return nullptr;
+}
+
+}  // namespace
+
+void InstallBoardAccessibility() {
+  static const bool installed = [] {
+    QAccessible::installFactory(BoardFactory);
+    return true;
+  }();
+  Q_UNUSED(installed);
+}
+
+void AnnounceBoardChange(BoardWidget* board) {
+  if (!QAccessible::isActive()) return;
+  QAccessibleEvent reorder(board, QAccessible::ObjectReorder);
+  QAccessible::updateAccessibility(&reorder);
+  QAccessibleEvent description(board, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&description);
+}
+
+void AnnounceCursorTile(BoardWidget* board) {
+  if (!QAccessible::isActive() || CursorPos == 0 || Board[CursorPos] <= 0) return;
+  auto* boardInterface = dynamic_cast<BoardAccessible*>(BoardInterfaceOf(board));
+  if (!boardInterface) return;
+  QAccessibleEvent focus(boardInterface->Tile(CursorPos), QAccessible::Focus);
+  QAccessible::updateAccessibility(&focus);
+}
+
+}  // namespace kestalon
