@@ -1,68 +1,41 @@
-// Saving and loading games on disk through the Load Game and Save Game commands.
+// Saved games on disk: the Load Game and Save Game commands (the hand-built file, what every
+// load sets, redraws, reports and never announces, failed saves, the file dialogs) and a game
+// named on the command line at start-up.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
+#include <optional>
 
-#include <QDir>
-#include <QFile>
+#include <QAction>
+#include <QFileSystemModel>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
 
-#include "core/rules.h"
-#include "shell/file_dialogs.h"
 #include "shell/formats/save_game_format.h"
 #include "shell/game_files.h"
+#include "shell/kestalon_form.h"
 #include "tests/files/file_test_support.h"
-#include "tests/files/game_states.h"
+#include "tests/files/known_game_file.h"
 #include "tests/support/fake_runtime.h"
 
 namespace kestalon {
 namespace {
 
 using testing::ReadAll;
-using testing::ToByteArray;
 using testing::WriteAll;
 
-// Everything a load may change, and the two values it resets or recounts.
-struct LiveGame {
-  SavedGame saved = CaptureGameState();
-  std::int16_t selected = SelectedPos;
-  std::int16_t available = AvailableMoves;
-  friend bool operator==(const LiveGame&, const LiveGame&) = default;
-};
+// Everything a load may change: the game, the pick it clears and the count it redoes.
+using LiveGame = std::tuple<SavedGame, std::int16_t, std::int16_t>;
+LiveGame Live() {
+  return {CaptureGameState(), SelectedPos, AvailableMoves};
+}
 
-class GameFiles : public ::testing::Test {
- protected:
-  QString Path(const QString& name) const { return dir.filePath(name); }
+struct GameFiles : ::testing::Test {
+  QString Path(const QString& name) const { return name.isEmpty() ? name : dir.filePath(name); }
   void SaveAs(const QString& name) {
     dialogs.nextChoice = Path(name);
     SaveGameCommand(nullptr);
-  }
-  void LoadFrom(const QString& name) {
-    dialogs.nextChoice = Path(name);
-    LoadGameCommand(nullptr);
-  }
-  // The one message shown was the file error box, and its text starts with textStart.
-  void ExpectOneError(const QString& textStart) {
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].title, "Error from PC Kestalon");
-    EXPECT_EQ(dialogs.messages[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(dialogs.messages[0].buttons, QMessageBox::Ok);
-    EXPECT_TRUE(dialogs.messages[0].text.startsWith(textStart))
-        << dialogs.messages[0].text.toStdString();
-  }
-  // A different game to load over: the pool-order deal with one tile picked.
-  void PlayAnotherGame() {
-    testing::DealPoolOrder();
-    RemovePair(5, 8);
-    SelectedPos = 20;
-  }
-  // Takes the first available pair until none is left or MoveIndex reaches limit.
-  static void PlayFirstMoves(int limit = kWonMoveIndex) {
-    Position a = 0, b = 0;
-    while (MoveIndex < limit && FindAvailableMove(1, a, b)) RemovePair(a, b);
   }
 
   testing::FakeGame game;
@@ -70,192 +43,145 @@ class GameFiles : public ::testing::Test {
   testing::ScriptedDialogs dialogs;
 };
 
-TEST_F(GameFiles, SaveWritesTheKnownStateByteForByteAndChangesNothing) {
-  testing::MakeKnownState();
-  SelectedPos = 30;
-  const LiveGame before;
-  SaveAs("known");  // no extension is added
-  EXPECT_EQ(dialogs.dialogTitles, QStringList{"Save Game"});
-  EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_EQ(ReadAll(Path("known")), ToByteArray(testing::KnownStateByHand().bytes));
-  EXPECT_EQ(testing::FolderEntries(dir.path()), QStringList{"known"});
-  EXPECT_EQ(LiveGame{}, before);
-  EXPECT_TRUE(game.view.draws.empty());
-}
-
-TEST_F(GameFiles, HandBuiltKngOrSavFileLoadsWithNothingSelected) {
-  testing::MakeKnownState();
-  CheckAvailableMoves();  // the game's own count for this position
-  const LiveGame known;
-  for (const char* name : {"known.kng", "OLD GAME.SAV"}) {
-    SCOPED_TRACE(name);
-    WriteAll(Path(name), ToByteArray(testing::KnownStateByHand().bytes));
-    PlayAnotherGame();
-    AvailableMoves = -1;
-    game.view.draws.clear();
-    LoadFrom(name);
-    EXPECT_EQ(dialogs.dialogTitles.last(), "Load Saved Game");
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(LiveGame{}, (LiveGame{known.saved, 0, known.available}));
-    EXPECT_EQ(game.view.draws, std::vector<Position>{0});
-    EXPECT_EQ(game.view.wellDoneShown + game.view.noMovesShown, 0);
+TEST_F(GameFiles, EveryLoadRedrawsAnnouncesNothingAndSetsTheGameOrSaysWhyNot) {
+  struct Load {
+    QString name;
+    std::optional<LiveGame> loads;  // else the game stays untouched
+    const char* error;              // the start of the message, if any
+  };
+  std::vector<Load> loads;
+  auto save = [&](const QString& name) {
+    SelectedPos = 0;
+    AvailableMoves = CountAvailableMoves();
+    loads.push_back({name, Live(), nullptr});
+    SaveAs(name);
+  };
+  SaveAs("");  // cancelled: nothing written
+  testing::PlayKnownGame();
+  save("known");  // under the name as typed: no extension added
+  EXPECT_EQ(ReadAll(Path("known")), testing::Bytes(testing::KnownFile().bytes));
+  // The older type reads the same; bytes after the first 889 are ignored.
+  WriteAll(Path("OLD.SAV"), testing::Bytes(testing::KnownFile().bytes) + "more");
+  loads.push_back({"OLD.SAV", loads.back().loads, nullptr});
+  testing::DealPoolOrder();  // won by taking its 72 pairs in pool order
+  for (Position p = 1; p <= 7; p += 2) RemovePair(p, static_cast<Position>(p + 1));
+  for (Position p = 9; p <= 42; ++p) {
+    RemovePair(p, static_cast<Position>(p + 34));
+    RemovePair(static_cast<Position>(p + 68), static_cast<Position>(p + 102));
   }
-}
-
-TEST_F(GameFiles, SaveLoadSaveGivesIdenticalFiles) {
-  for (std::uint32_t seed : {3u, 17u}) {
-    testing::PlayRandomGame(seed, [] {});
-    SaveAs("first.kng");
-    PlayAnotherGame();
-    LoadFrom("first.kng");
-    SaveAs("second.kng");
-    const QByteArray first = ReadAll(Path("first.kng"));
-    EXPECT_EQ(first.size(), 889);
-    EXPECT_EQ(ReadAll(Path("second.kng")), first);
-  }
-  EXPECT_TRUE(dialogs.messages.empty());
-}
-
-TEST_F(GameFiles, RedoAfterLoadReappliesTheSameMoves) {
-  testing::PlayRandomGame(5, [] {});
-  PlayFirstMoves(8);
-  ASSERT_GE(MoveIndex, 4);
-  const SavedGame beforeUndo = CaptureGameState();
-  for (int i = 0; i < 3; ++i) Undo();
-  SaveAs("undone.kng");
-  PlayAnotherGame();
-  LoadFrom("undone.kng");
-  EXPECT_EQ(MoveIndex, beforeUndo.moveIndex - 3);
-  for (int i = 0; i < 3; ++i) Redo();
-  EXPECT_EQ(CaptureGameState(), beforeUndo);
-}
-
-TEST_F(GameFiles, WonAndLostGamesLoadWithoutAnnouncement) {
-  testing::MakeWonState();
-  SaveAs("won.kng");
-  // A position with tiles left and no pair to take: play first moves until stuck.
+  save("won.kng");
   for (std::uint32_t seed = 1; MoveIndex == kWonMoveIndex; ++seed) {
-    ASSERT_LT(seed, 50u) << "no stuck game found";
-    testing::PlayRandomGame(seed, [] {});
-    PlayFirstMoves();
+    testing::PlayRandomGame(seed, 0, [] {});  // a deal, then first pairs until none is left
+    for (Position a = 0, b = 0; FindAvailableMove(1, a, b);) RemovePair(a, b);
   }
-  SaveAs("lost.kng");
-  const int announcementsBefore = game.view.wellDoneShown + game.view.noMovesShown;
+  save("lost.kng");
+  const char* unreadable = "The file \"%1\" could not be read: ";
+  WriteAll(Path("not a game.sav"), "PC Kestalon, but no game");
+  QDir().mkpath(Path("a folder.kng"));
+  // Opening a pipe would wait for a writer: it must be refused at once instead.
+  mkfifo(QFile::encodeName(Path("a pipe.kng")).constData(), 0600);
+  loads.insert(loads.end(), {{"", {}, nullptr},
+                             {"not a game.sav", {}, "This is not a Kestalon Save Game"},
+                             {"a folder.kng", {}, unreadable},
+                             {"missing.kng", {}, unreadable},
+                             {"a pipe.kng", {}, unreadable}});
 
-  PlayAnotherGame();
-  LoadFrom("won.kng");
-  EXPECT_EQ(MoveIndex, kWonMoveIndex);
-  EXPECT_EQ(std::count(Board.begin(), Board.end(), 0), 145);
-  EXPECT_EQ(AvailableMoves, 0);
-
-  PlayAnotherGame();
-  LoadFrom("lost.kng");
-  EXPECT_LT(MoveIndex, kWonMoveIndex);
-  EXPECT_EQ(AvailableMoves, 0);
-  EXPECT_EQ(game.view.wellDoneShown + game.view.noMovesShown, announcementsBefore);
-  EXPECT_TRUE(dialogs.messages.empty());
-}
-
-// Files that are not saved games, one of each refusal class, and names that cannot be read.
-TEST_F(GameFiles, EveryRefusedFileIsReportedAndLeavesTheGameUnchanged) {
-  auto bytes = [](std::function<void(testing::HandBuiltFile&)> change) {
-    return [change](const QString& path) {
-      testing::HandBuiltFile file = testing::KnownStateByHand();
-      change(file);
-      WriteAll(path, ToByteArray(file.bytes));
-    };
-  };
-  const struct {
-    const char* name;
-    std::function<void(const QString& path)> make;
-    bool notASaveGame;  // else: cannot be read
-  } badFiles[] = {
-      {"header in other case.kng",
-       bytes([](auto& f) { std::copy_n("pc kestalon", 11, f.bytes.begin()); }), true},
-      {"not a game.sav", [](const QString& p) { WriteAll(p, "Hello, world"); }, true},
-      {"empty.kng", [](const QString& p) { WriteAll(p, {}); }, true},
-      {"888 bytes.kng", bytes([](auto& f) { f.bytes.resize(888); }), true},
-      {"tile at entry 0.kng", bytes([](auto& f) { f.SetBoard(0, 3); }), true},
-      {"MoveIndex 74.kng", bytes([](auto& f) { f.SetCounters(74, 74); }), true},
-      {"RedoLimit 2.kng", bytes([](auto& f) { f.SetCounters(3, 2); }), true},
-      {"bad slot.kng", bytes([](auto& f) { f.SetSlot(2, 145, 9, 43, 9); }), true},
-      {"board against history.kng", bytes([](auto& f) { f.SetBoard(1, 1).SetBoard(2, 0); }), true},
-      {"five Red dragons.kng", bytes([](auto& f) { f.SetBoard(10, 9); }), true},
-      {"a folder.kng", [](const QString& p) { QDir().mkpath(p); }, false},
-      {"missing.kng", [](const QString&) {}, false},
-      // Opening a pipe would wait for a writer; it must be refused at once instead.
-      {"a pipe.kng", [](const QString& p) { mkfifo(QFile::encodeName(p).constData(), 0600); },
-       false},
-  };
-  for (const auto& bad : badFiles) {
-    SCOPED_TRACE(bad.name);
-    testing::MakeKnownState();
-    CheckAvailableMoves();
-    SelectedPos = 2;
-    const LiveGame before;
+  for (const Load& load : loads) {
+    SCOPED_TRACE(load.name.toStdString());
+    testing::DealPoolOrder();  // another game, a tile picked, its count out of date
+    RemovePair(5, 8);
+    SelectedPos = 20;
+    AvailableMoves = -1;
+    const LiveGame before = Live();
+    game.view.journal.clear();
     dialogs.messages.clear();
-    game.view.draws.clear();
-    bad.make(Path(bad.name));
-
-    // The file call itself only says why; the command shows it.
-    QString error;
-    EXPECT_FALSE(LoadGameFile(Path(bad.name), &error));
-    EXPECT_TRUE(dialogs.messages.empty());
-    LoadFrom(bad.name);
-
-    EXPECT_EQ(LiveGame{}, before);
-    ExpectOneError(bad.notASaveGame
-                       ? QStringLiteral("This is not a Kestalon Save Game")
-                       : QStringLiteral("The file \"%1\" could not be read: ").arg(Path(bad.name)));
-    if (HasFatalFailure()) return;
-    EXPECT_EQ(dialogs.messages[0].text, error);
-    if (bad.notASaveGame) {
-      EXPECT_EQ(error, "This is not a Kestalon Save Game");
-    }
-    EXPECT_EQ(game.view.draws, std::vector<Position>{0});
+    dialogs.nextChoice = Path(load.name);
+    LoadGameCommand(nullptr);
+    EXPECT_TRUE(Live() == load.loads.value_or(before));
+    EXPECT_EQ(game.view.journal, std::vector<std::string>{"draw:0"});  // no sound, no dialog
+    ASSERT_EQ(dialogs.messages.size(), load.error ? 1u : 0u);
+    if (!load.error) continue;
+    const testing::CapturedMessage& box = dialogs.messages[0];
+    EXPECT_EQ(box.title, "Error from PC Kestalon");
+    EXPECT_EQ(box.icon, QMessageBox::Warning);
+    EXPECT_EQ(box.buttons, QMessageBox::Ok);
+    EXPECT_TRUE(box.text.startsWith(QString(load.error).replace("%1", Path(load.name))))
+        << box.text.toStdString();
   }
 }
 
-TEST_F(GameFiles, CancelledDialogsReadAndWriteNothing) {
-  testing::MakeKnownState();
-  SelectedPos = 2;
-  const LiveGame before;
-  dialogs.nextChoice.clear();
-  SaveGameCommand(nullptr);
-  LoadGameCommand(nullptr);
-  EXPECT_EQ(LiveGame{}, before);
-  EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_TRUE(testing::FolderEntries(dir.path()).isEmpty());
-  EXPECT_EQ(game.view.draws, std::vector<Position>{0});  // Load Game still redraws
-}
-
-// The disk full after 100 bytes, a folder in the way, a file as the folder, no folder.
-TEST_F(GameFiles, FailedSaveKeepsTheOldFileAndReports) {
+// The disk full after 100 bytes, and no such folder.
+TEST_F(GameFiles, AFailedSaveKeepsTheOldFileAndSaysWhy) {
   testing::DealPoolOrder();
   SaveAs("game.kng");
   const QByteArray old = ReadAll(Path("game.kng"));
   ASSERT_EQ(old.size(), 889);
-  QDir().mkpath(Path("folder.kng/inside"));
-  WriteAll(Path("plain"), "x");
-  testing::MakeKnownState();
-  const LiveGame before;
-  for (const char* target : {"game.kng", "folder.kng", "plain/game.kng", "no such/game.kng"}) {
-    SCOPED_TRACE(target);
+  testing::PlayKnownGame();
+  for (const QString target : {"game.kng", "no such/game.kng"}) {
     dialogs.messages.clear();
-    {
-      const testing::FileSizeLimit limit(100);
-      SaveAs(target);
-    }
-    ExpectOneError(QStringLiteral("The game could not be saved to \"%1\": ").arg(Path(target)));
-    if (HasFatalFailure()) return;
-    // The reason is the system's ("File too large"), not a shrug.
-    EXPECT_FALSE(dialogs.messages[0].text.contains("Unknown error"));
+    testing::WithFileSizeLimit(100, [&] { SaveAs(target); });
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const QString& text = dialogs.messages[0].text;
+    EXPECT_TRUE(
+        text.startsWith(QString("The game could not be saved to \"%1\": ").arg(Path(target))))
+        << text.toStdString();
+    EXPECT_FALSE(text.contains("Unknown error"));  // the system's reason, not a shrug
   }
   EXPECT_EQ(ReadAll(Path("game.kng")), old);
-  EXPECT_TRUE(QFileInfo(Path("folder.kng/inside")).isDir());
-  EXPECT_EQ(ReadAll(Path("plain")), "x");
-  EXPECT_EQ(testing::FolderEntries(dir.path()), (QStringList{"folder.kng", "game.kng", "plain"}));
-  EXPECT_EQ(LiveGame{}, before);
+  EXPECT_EQ(testing::FolderEntries(dir.path()), QStringList{"game.kng"});
+}
+
+// The types the dialogs filter on: Load opens on .kng and offers .sav; Save adds no suffix.
+TEST(FileDialogs, FilterTheGamesOwnTypesAndAddNoSuffix) {
+  const struct {
+    void (*prepare)(QFileDialog&);
+    int typeChosen;  // -1: as the dialog opens
+    const char* pattern;
+  } cases[] = {{PrepareLoadDialog, -1, "*.kng"},
+               {PrepareLoadDialog, 1, "*.sav"},
+               {PrepareSaveDialog, -1, "*.kng"}};
+  for (const auto& c : cases) {
+    QFileDialog dialog;
+    c.prepare(dialog);
+    if (c.typeChosen >= 0) dialog.selectNameFilter(dialog.nameFilters().at(c.typeChosen));
+    EXPECT_EQ(dialog.findChild<QFileSystemModel*>()->nameFilters(), QStringList{c.pattern});
+    EXPECT_TRUE(dialog.defaultSuffix().isEmpty());
+  }
+}
+
+// A good game loads (and the Game menu saves and loads it again); anything else deals, silently.
+TEST(StartUp, LoadsTheGameNamedAfterTheFileSwitchElseDeals) {
+  QTemporaryDir dir;
+  const QString known = dir.filePath("known.kng"), bad = dir.filePath("bad.kng");
+  WriteAll(known, testing::Bytes(testing::KnownFile().bytes));
+  WriteAll(bad, "PC Kestalon, but no game");
+  SavedGame knownGame;
+  ASSERT_EQ(DecodeSavedGame(testing::KnownFile().bytes, knownGame), SaveGameFault::None);
+  testing::ScriptedDialogs dialogs;
+  const std::pair<QStringList, bool> cases[] = {{{"-file", known}, true},
+                                                {{"/FILE" + known}, true},
+                                                {{}, false},
+                                                {{"-file", bad}, false},
+                                                {{"-file", dir.filePath("missing.kng")}, false}};
+  for (const auto& [arguments, loads] : cases) {
+    SCOPED_TRACE(arguments.join(' ').toStdString());
+    ApplyToGameState(SavedGame{});
+    KestalonForm form;
+    form.FormLoad(arguments);
+    if (loads) {
+      EXPECT_EQ(CaptureGameState(), knownGame);
+      dialogs.nextChoice = dir.filePath("copy.kng");
+      form.action("Menus_Game_Save")->trigger();
+      form.action("Menus_Game_New")->trigger();
+      form.action("Menus_Game_Load")->trigger();
+      EXPECT_EQ(CaptureGameState(), knownGame);
+    } else {
+      EXPECT_EQ(MoveIndex, 1);
+      EXPECT_EQ(RedoLimit, 1);
+      EXPECT_EQ(std::count(Board.begin() + 1, Board.end(), 0), 0);  // a full new deal
+    }
+  }
+  EXPECT_TRUE(dialogs.messages.empty());
 }
 
 }  // namespace
