@@ -1,18 +1,23 @@
-// Helpers of the Qt file tests: scratch files, dialogs and message boxes answered in place of
-// a person, and writes made to fail.
+// What the Qt file tests share: scratch files, dialogs and message boxes answered in place of a
+// person, and writes made to fail.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <csignal>
 #include <functional>
-#include <vector>
 
+#include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTemporaryDir>
 
 #include <sys/resource.h>
 
 #include "shell/file_dialogs.h"
+#include "shell/game_files.h"
+#include "shell/kestalon_form.h"
 
 namespace kestalon::testing {
 
@@ -32,18 +37,12 @@ inline QByteArray Bytes(const std::vector<std::uint8_t>& bytes) {
   return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
 }
 
-// The names in a folder, sorted, hidden ones included (so a left-over temporary file shows).
-inline QStringList FolderEntries(const QString& dir) {
-  return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-}
-
 // Runs action while no file of this process can grow past bytes: writes beyond fail with
 // EFBIG (SIGXFSZ, which would end the process, is ignored meanwhile).
 inline void WithFileSizeLimit(rlim_t bytes, const std::function<void()>& action) {
   rlimit saved{};
   getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit limit = saved;
-  limit.rlim_cur = bytes;
+  const rlimit limit{bytes, saved.rlim_max};
   const auto handler = std::signal(SIGXFSZ, SIG_IGN);
   setrlimit(RLIMIT_FSIZE, &limit);
   action();
@@ -51,27 +50,23 @@ inline void WithFileSizeLimit(rlim_t bytes, const std::function<void()>& action)
   std::signal(SIGXFSZ, handler);
 }
 
-struct CapturedMessage {
-  QString title, text;
-  QMessageBox::Icon icon;
-  QMessageBox::StandardButtons buttons;
-};
-
-// While alive, every file dialog "chooses" nextChoice and every message box is recorded
-// instead of shown.
+// While alive, every file dialog "chooses" nextChoice, and every message box is recorded (its
+// text, and the title and icon of the last one) instead of shown.
 struct ScriptedDialogs {
   ScriptedDialogs() {
-    CurrentFileDialogHooks() = {
-        [this](QFileDialog&) { return nextChoice; },
-        [this](QMessageBox& box) {
-          messages.push_back({box.windowTitle(), box.text(), box.icon(), box.standardButtons()});
-        }};
+    CurrentFileDialogHooks() = {[this](QFileDialog&) { return nextChoice; },
+                                [this](QMessageBox& box) {
+                                  messages << box.text();
+                                  lastTitle = box.windowTitle();
+                                  lastIcon = box.icon();
+                                }};
   }
   ~ScriptedDialogs() { CurrentFileDialogHooks() = saved; }
 
   FileDialogHooks saved = CurrentFileDialogHooks();
-  QString nextChoice;
-  std::vector<CapturedMessage> messages;
+  QString nextChoice, lastTitle;
+  QStringList messages;
+  QMessageBox::Icon lastIcon = QMessageBox::NoIcon;
 };
 
 }  // namespace kestalon::testing

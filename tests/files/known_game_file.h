@@ -1,12 +1,9 @@
 // The independent oracle of the saved-game format: one file built byte by byte, without the
-// game's encoder, and the moves that lead to the game it holds.
+// game's encoder.
 #pragma once
 
 #include <cstdint>
 #include <vector>
-
-#include "core/rules.h"
-#include "tests/support/board_setup.h"
 
 namespace kestalon::testing {
 
@@ -39,15 +36,6 @@ inline HandBuiltFile KnownFile() {
   file.SetBoard(1, 0).SetBoard(4, 0).SetBoard(9, 0).SetBoard(43, 0);
   file.SetSlot(1, 1, 1, 4, 4).SetSlot(2, 9, 9, 43, 9).SetSlot(3, 144, 42, 110, 42);
   return file.SetCounters(3, 4);
-}
-
-// Plays KnownFile's game through the installed FakeGame.
-inline void PlayKnownGame() {
-  DealPoolOrder();
-  RemovePair(1, 4);
-  RemovePair(9, 43);
-  RemovePair(144, 110);
-  TakeBackMove();
 }
 
 }  // namespace kestalon::testing
