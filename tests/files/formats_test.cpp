@@ -73,10 +73,8 @@ TEST(SaveGameFormat, EachHostileValueIsRefusedForItsOwnReasonAndChangesNothing) 
       {"an extra tile", [](auto& f) { f.SetBoard(1, 1); }, F::WrongTileCount},
       {"a tile missing", [](auto& f) { f.SetBoard(2, 0); }, F::WrongTileCount},
       {"move in force over a tile", [](auto& f) { f.SetSlot(1, 2, 1, 4, 4); }, F::MoveNotEmpty},
-      {"undone, first elsewhere", [](auto& f) { f.SetSlot(3, 75, 42, 110, 42); },
-       F::UndoneMoveNotInPlace},
-      {"undone, second elsewhere", [](auto& f) { f.SetSlot(3, 144, 42, 75, 42); },
-       F::UndoneMoveNotInPlace},
+      {"undone 1st off", [](auto& f) { f.SetSlot(3, 75, 42, 110, 42); }, F::UndoneMoveNotInPlace},
+      {"undone 2nd off", [](auto& f) { f.SetSlot(3, 144, 42, 75, 42); }, F::UndoneMoveNotInPlace},
       {"five Red dragons", [](auto& f) { f.SetBoard(10, 9); }, F::TooManyOfAKind},
       // The Bamboo flower (2) is still on the board.
       {"a move's kind over the set", [](auto& f) { f.SetSlot(1, 1, 2, 4, 4); }, F::TooManyOfAKind},

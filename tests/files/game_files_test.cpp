@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <optional>
 
+#include <QApplication>
 #include <QFileSystemModel>
+#include <QTimer>
 
 #include <sys/stat.h>
 
@@ -63,16 +65,15 @@ TEST_F(GameFiles, EveryLoadRedrawsAnnouncesNothingAndSetsTheGameOrSaysWhyNot) {
   for (Position a = 0, b = 0; FindAvailableMove(1, a, b);) RemovePair(a, b);
   save("lost.kng");
   EXPECT_TRUE(dialogs.messages.isEmpty());
-  const QString unreadable = "The file \"%1\" could not be read";
   testing::WriteAll(Path("not a game.sav"), "PC Kestalon, but no game");
   QDir().mkpath(Path("a folder.kng"));
   // Opening a pipe would wait for a writer: it must be refused at once instead.
   mkfifo(QFile::encodeName(Path("a pipe.kng")).constData(), 0600);
   loads.insert(loads.end(), {{"", {}, ""},
                              {"not a game.sav", {}, "This is not a Kestalon Save Game"},
-                             {"a folder.kng", {}, unreadable},
-                             {"missing.kng", {}, unreadable},
-                             {"a pipe.kng", {}, unreadable}});
+                             {"a folder.kng", {}, "The file \"%1\" could not be read"},
+                             {"missing.kng", {}, "The file \"%1\" could not be read"},
+                             {"a pipe.kng", {}, "The file \"%1\" could not be read"}});
 
   for (const auto& [name, loaded, error] : loads) {
     SCOPED_TRACE(name.toStdString());
@@ -109,17 +110,23 @@ TEST_F(GameFiles, AFailedSaveKeepsTheOldFileAndSaysWhy) {
   EXPECT_EQ(testing::ReadAll(Path("game.kng")), old);
 }
 
-// The types the dialogs filter on: Load opens on .kng and offers .sav; Save adds no suffix.
-TEST(FileDialogs, FilterTheGamesOwnTypesAndAddNoSuffix) {
-  QFileDialog load, save;
-  PrepareLoadDialog(load);
+// The real dialogs as the game prepares them: Load opens on .kng and offers .sav, and returns
+// the file chosen in it; Save offers .kng and adds no suffix to the name typed.
+TEST(FileDialogs, FilterTheGamesOwnTypesAndReturnTheFileChosen) {
+  auto patterns = [](QFileDialog* d) { return d->findChild<QFileSystemModel*>()->nameFilters(); };
+  QTimer::singleShot(0, [&] {  // answers the modal Load dialog as a player would
+    auto* load = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    EXPECT_EQ(patterns(load), QStringList{"*.kng"});
+    load->selectNameFilter(load->nameFilters().at(1));
+    EXPECT_EQ(patterns(load), QStringList{"*.sav"});
+    load->selectFile("/tmp/old.sav");
+    load->QDialog::accept();  // as its Open button does, without looking for the file
+  });
+  EXPECT_EQ(ChooseFile(nullptr, PrepareLoadDialog), "/tmp/old.sav");
+  QFileDialog save;
   PrepareSaveDialog(save);
-  auto patterns = [](QFileDialog& d) { return d.findChild<QFileSystemModel*>()->nameFilters(); };
-  EXPECT_EQ(patterns(load), QStringList{"*.kng"});
-  EXPECT_EQ(patterns(save), QStringList{"*.kng"});
+  EXPECT_EQ(patterns(&save), QStringList{"*.kng"});
   EXPECT_TRUE(save.defaultSuffix().isEmpty());
-  load.selectNameFilter(load.nameFilters().at(1));
-  EXPECT_EQ(patterns(load), QStringList{"*.sav"});
 }
 
 // A good game loads (and the Game menu saves and loads it again); anything else deals, silently.
@@ -136,18 +143,15 @@ TEST(StartUp, LoadsTheGameNamedAfterTheFileSwitchElseDeals) {
     ApplyToGameState(SavedGame{});
     KestalonForm form;
     form.FormLoad(arguments);
-    if (loads) {  // the game of the file, which the Game menu then saves and loads
-      dialogs.nextChoice = dir.filePath("copy.kng");
-      form.action("Menus_Game_Save")->trigger();
-      EXPECT_EQ(testing::ReadAll(dialogs.nextChoice), testing::ReadAll(known));
-      form.action("Menus_Game_New")->trigger();
-      form.action("Menus_Game_Load")->trigger();
-      EXPECT_EQ(MoveIndex, 3);
-    } else {
-      EXPECT_EQ(MoveIndex, 1);
-      EXPECT_EQ(RedoLimit, 1);
-      EXPECT_EQ(std::count(Board.begin() + 1, Board.end(), 0), 0);  // a full new deal
-    }
+    // A new deal fills the board; the game of the file has 4 tiles taken.
+    EXPECT_EQ(std::count(Board.begin() + 1, Board.end(), 0), loads ? 4 : 0);
+    if (!loads) continue;
+    dialogs.nextChoice = dir.filePath("copy.kng");  // the Game menu saves and loads it
+    form.action("Menus_Game_Save")->trigger();
+    EXPECT_EQ(testing::ReadAll(dialogs.nextChoice), testing::ReadAll(known));
+    form.action("Menus_Game_New")->trigger();
+    form.action("Menus_Game_Load")->trigger();
+    EXPECT_EQ(MoveIndex, 3);
   }
   EXPECT_TRUE(dialogs.messages.isEmpty());
 }
