@@ -1,68 +1,33 @@
-// Saving and loading games on disk through the Load Game and Save Game commands.
-#include <gtest/gtest.h>
-
+// Saved games on disk: the Load Game and Save Game commands (the hand-built file, what every
+// load sets, redraws, reports and never announces, failed saves, the file dialogs) and a game
+// named on the command line at start-up.
 #include <algorithm>
-#include <functional>
+#include <optional>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <QApplication>
+#include <QFileSystemModel>
+#include <QTimer>
 
 #include <sys/stat.h>
 
 #include "core/rules.h"
-#include "shell/file_dialogs.h"
 #include "shell/formats/save_game_format.h"
-#include "shell/game_files.h"
 #include "tests/files/file_test_support.h"
-#include "tests/files/game_states.h"
+#include "tests/files/known_game_file.h"
+#include "tests/support/board_setup.h"
 #include "tests/support/fake_runtime.h"
 
 namespace kestalon {
 namespace {
 
-using testing::ReadAll;
-using testing::ToByteArray;
-using testing::WriteAll;
+// Everything a load may change: the game, the pick it clears and the count it redoes.
+using LiveGame = std::tuple<SavedGame, std::int16_t, std::int16_t>;
 
-// Everything a load may change, and the two values it resets or recounts.
-struct LiveGame {
-  SavedGame saved = CaptureGameState();
-  std::int16_t selected = SelectedPos;
-  std::int16_t available = AvailableMoves;
-  friend bool operator==(const LiveGame&, const LiveGame&) = default;
-};
-
-class GameFiles : public ::testing::Test {
- protected:
-  QString Path(const QString& name) const { return dir.filePath(name); }
+struct GameFiles : ::testing::Test {
+  QString Path(const QString& name) const { return name.isEmpty() ? name : dir.filePath(name); }
   void SaveAs(const QString& name) {
     dialogs.nextChoice = Path(name);
     SaveGameCommand(nullptr);
-  }
-  void LoadFrom(const QString& name) {
-    dialogs.nextChoice = Path(name);
-    LoadGameCommand(nullptr);
-  }
-  // The one message shown was the file error box, and its text starts with textStart.
-  void ExpectOneError(const QString& textStart) {
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].title, "Error from PC Kestalon");
-    EXPECT_EQ(dialogs.messages[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(dialogs.messages[0].buttons, QMessageBox::Ok);
-    EXPECT_TRUE(dialogs.messages[0].text.startsWith(textStart))
-        << dialogs.messages[0].text.toStdString();
-  }
-  // A different game to load over: the pool-order deal with one tile picked.
-  void PlayAnotherGame() {
-    testing::DealPoolOrder();
-    RemovePair(5, 8);
-    SelectedPos = 20;
-  }
-  // Takes the first available pair until none is left or MoveIndex reaches limit.
-  static void PlayFirstMoves(int limit = kWonMoveIndex) {
-    Position a = 0, b = 0;
-    while (MoveIndex < limit && FindAvailableMove(1, a, b)) RemovePair(a, b);
   }
 
   testing::FakeGame game;
@@ -70,192 +35,125 @@ class GameFiles : public ::testing::Test {
   testing::ScriptedDialogs dialogs;
 };
 
-TEST_F(GameFiles, SaveWritesTheKnownStateByteForByteAndChangesNothing) {
-  testing::MakeKnownState();
-  SelectedPos = 30;
-  const LiveGame before;
-  SaveAs("known");  // no extension is added
-  EXPECT_EQ(dialogs.dialogTitles, QStringList{"Save Game"});
-  EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_EQ(ReadAll(Path("known")), ToByteArray(testing::KnownStateByHand().bytes));
-  EXPECT_EQ(testing::FolderEntries(dir.path()), QStringList{"known"});
-  EXPECT_EQ(LiveGame{}, before);
-  EXPECT_TRUE(game.view.draws.empty());
-}
+TEST_F(GameFiles, EveryLoadRedrawsAnnouncesNothingAndSetsTheGameOrSaysWhyNot) {
+  auto live = [] { return LiveGame{CaptureGameState(), SelectedPos, AvailableMoves}; };
+  // The name, the game it holds (else the game stays untouched), the message up to its reason.
+  std::vector<std::tuple<QString, std::optional<LiveGame>, QString>> loads;
+  auto save = [&](const QString& name) {
+    loads.push_back({name, LiveGame{CaptureGameState(), 0, CountAvailableMoves()}, ""});
+    SaveAs(name);
+  };
+  SaveAs("");                // cancelled: nothing written
+  testing::DealPoolOrder();  // KnownFile's game, played
+  RemovePair(1, 4);
+  RemovePair(9, 43);
+  RemovePair(144, 110);
+  TakeBackMove();
+  save("known");  // under the name as typed: no extension added
+  EXPECT_EQ(testing::ReadAll(Path("known")), testing::Bytes(testing::KnownFile().bytes));
+  // The older type reads the same; bytes after the first 889 are ignored.
+  testing::WriteAll(Path("OLD.SAV"), testing::Bytes(testing::KnownFile().bytes) + "more");
+  loads.push_back({"OLD.SAV", std::get<1>(loads.back()), ""});
+  testing::DealPoolOrder();  // won by taking its 72 pairs in pool order
+  for (Position p = 1; p <= 7; p += 2) RemovePair(p, static_cast<Position>(p + 1));
+  for (Position p = 9; p <= 42; ++p) {
+    RemovePair(p, static_cast<Position>(p + 34));
+    RemovePair(static_cast<Position>(p + 68), static_cast<Position>(p + 102));
+  }
+  save("won.kng");
+  testing::DealPoolOrder();  // lost by taking the first pair offered until none is left
+  for (Position a = 0, b = 0; FindAvailableMove(1, a, b);) RemovePair(a, b);
+  save("lost.kng");
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+  testing::WriteAll(Path("not a game.sav"), "PC Kestalon, but no game");
+  QDir().mkpath(Path("a folder.kng"));
+  // Opening a pipe would wait for a writer: it must be refused at once instead.
+  mkfifo(QFile::encodeName(Path("a pipe.kng")).constData(), 0600);
+  loads.insert(loads.end(), {{"", {}, ""},
+                             {"not a game.sav", {}, "This is not a Kestalon Save Game"},
+                             {"a folder.kng", {}, "The file \"%1\" could not be read"},
+                             {"missing.kng", {}, "The file \"%1\" could not be read"},
+                             {"a pipe.kng", {}, "The file \"%1\" could not be read"}});
 
-TEST_F(GameFiles, HandBuiltKngOrSavFileLoadsWithNothingSelected) {
-  testing::MakeKnownState();
-  CheckAvailableMoves();  // the game's own count for this position
-  const LiveGame known;
-  for (const char* name : {"known.kng", "OLD GAME.SAV"}) {
-    SCOPED_TRACE(name);
-    WriteAll(Path(name), ToByteArray(testing::KnownStateByHand().bytes));
-    PlayAnotherGame();
+  for (const auto& [name, loaded, error] : loads) {
+    SCOPED_TRACE(name.toStdString());
+    testing::DealPoolOrder();  // another game, a tile picked, its count out of date
+    SelectedPos = 20;
     AvailableMoves = -1;
-    game.view.draws.clear();
-    LoadFrom(name);
-    EXPECT_EQ(dialogs.dialogTitles.last(), "Load Saved Game");
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(LiveGame{}, (LiveGame{known.saved, 0, known.available}));
-    EXPECT_EQ(game.view.draws, std::vector<Position>{0});
-    EXPECT_EQ(game.view.wellDoneShown + game.view.noMovesShown, 0);
-  }
-}
-
-TEST_F(GameFiles, SaveLoadSaveGivesIdenticalFiles) {
-  for (std::uint32_t seed : {3u, 17u}) {
-    testing::PlayRandomGame(seed, [] {});
-    SaveAs("first.kng");
-    PlayAnotherGame();
-    LoadFrom("first.kng");
-    SaveAs("second.kng");
-    const QByteArray first = ReadAll(Path("first.kng"));
-    EXPECT_EQ(first.size(), 889);
-    EXPECT_EQ(ReadAll(Path("second.kng")), first);
-  }
-  EXPECT_TRUE(dialogs.messages.empty());
-}
-
-TEST_F(GameFiles, RedoAfterLoadReappliesTheSameMoves) {
-  testing::PlayRandomGame(5, [] {});
-  PlayFirstMoves(8);
-  ASSERT_GE(MoveIndex, 4);
-  const SavedGame beforeUndo = CaptureGameState();
-  for (int i = 0; i < 3; ++i) Undo();
-  SaveAs("undone.kng");
-  PlayAnotherGame();
-  LoadFrom("undone.kng");
-  EXPECT_EQ(MoveIndex, beforeUndo.moveIndex - 3);
-  for (int i = 0; i < 3; ++i) Redo();
-  EXPECT_EQ(CaptureGameState(), beforeUndo);
-}
-
-TEST_F(GameFiles, WonAndLostGamesLoadWithoutAnnouncement) {
-  testing::MakeWonState();
-  SaveAs("won.kng");
-  // A position with tiles left and no pair to take: play first moves until stuck.
-  for (std::uint32_t seed = 1; MoveIndex == kWonMoveIndex; ++seed) {
-    ASSERT_LT(seed, 50u) << "no stuck game found";
-    testing::PlayRandomGame(seed, [] {});
-    PlayFirstMoves();
-  }
-  SaveAs("lost.kng");
-  const int announcementsBefore = game.view.wellDoneShown + game.view.noMovesShown;
-
-  PlayAnotherGame();
-  LoadFrom("won.kng");
-  EXPECT_EQ(MoveIndex, kWonMoveIndex);
-  EXPECT_EQ(std::count(Board.begin(), Board.end(), 0), 145);
-  EXPECT_EQ(AvailableMoves, 0);
-
-  PlayAnotherGame();
-  LoadFrom("lost.kng");
-  EXPECT_LT(MoveIndex, kWonMoveIndex);
-  EXPECT_EQ(AvailableMoves, 0);
-  EXPECT_EQ(game.view.wellDoneShown + game.view.noMovesShown, announcementsBefore);
-  EXPECT_TRUE(dialogs.messages.empty());
-}
-
-// Files that are not saved games, one of each refusal class, and names that cannot be read.
-TEST_F(GameFiles, EveryRefusedFileIsReportedAndLeavesTheGameUnchanged) {
-  auto bytes = [](std::function<void(testing::HandBuiltFile&)> change) {
-    return [change](const QString& path) {
-      testing::HandBuiltFile file = testing::KnownStateByHand();
-      change(file);
-      WriteAll(path, ToByteArray(file.bytes));
-    };
-  };
-  const struct {
-    const char* name;
-    std::function<void(const QString& path)> make;
-    bool notASaveGame;  // else: cannot be read
-  } badFiles[] = {
-      {"header in other case.kng",
-       bytes([](auto& f) { std::copy_n("pc kestalon", 11, f.bytes.begin()); }), true},
-      {"not a game.sav", [](const QString& p) { WriteAll(p, "Hello, world"); }, true},
-      {"empty.kng", [](const QString& p) { WriteAll(p, {}); }, true},
-      {"888 bytes.kng", bytes([](auto& f) { f.bytes.resize(888); }), true},
-      {"tile at entry 0.kng", bytes([](auto& f) { f.SetBoard(0, 3); }), true},
-      {"MoveIndex 74.kng", bytes([](auto& f) { f.SetCounters(74, 74); }), true},
-      {"RedoLimit 2.kng", bytes([](auto& f) { f.SetCounters(3, 2); }), true},
-      {"bad slot.kng", bytes([](auto& f) { f.SetSlot(2, 145, 9, 43, 9); }), true},
-      {"board against history.kng", bytes([](auto& f) { f.SetBoard(1, 1).SetBoard(2, 0); }), true},
-      {"five Red dragons.kng", bytes([](auto& f) { f.SetBoard(10, 9); }), true},
-      {"a folder.kng", [](const QString& p) { QDir().mkpath(p); }, false},
-      {"missing.kng", [](const QString&) {}, false},
-      // Opening a pipe would wait for a writer; it must be refused at once instead.
-      {"a pipe.kng", [](const QString& p) { mkfifo(QFile::encodeName(p).constData(), 0600); },
-       false},
-  };
-  for (const auto& bad : badFiles) {
-    SCOPED_TRACE(bad.name);
-    testing::MakeKnownState();
-    CheckAvailableMoves();
-    SelectedPos = 2;
-    const LiveGame before;
+    const LiveGame before = live();
+    game.view.journal.clear();
     dialogs.messages.clear();
-    game.view.draws.clear();
-    bad.make(Path(bad.name));
-
-    // The file call itself only says why; the command shows it.
-    QString error;
-    EXPECT_FALSE(LoadGameFile(Path(bad.name), &error));
-    EXPECT_TRUE(dialogs.messages.empty());
-    LoadFrom(bad.name);
-
-    EXPECT_EQ(LiveGame{}, before);
-    ExpectOneError(bad.notASaveGame
-                       ? QStringLiteral("This is not a Kestalon Save Game")
-                       : QStringLiteral("The file \"%1\" could not be read: ").arg(Path(bad.name)));
-    if (HasFatalFailure()) return;
-    EXPECT_EQ(dialogs.messages[0].text, error);
-    if (bad.notASaveGame) {
-      EXPECT_EQ(error, "This is not a Kestalon Save Game");
-    }
-    EXPECT_EQ(game.view.draws, std::vector<Position>{0});
+    dialogs.nextChoice = Path(name);
+    LoadGameCommand(nullptr);
+    EXPECT_TRUE(live() == loaded.value_or(before));
+    EXPECT_EQ(game.view.journal, std::vector<std::string>{"draw:0"});  // no sound, no dialog
+    EXPECT_EQ(dialogs.messages.join('|').section(": ", 0, 0),
+              QString(error).replace("%1", Path(name)));
   }
+  EXPECT_EQ(dialogs.lastTitle, "Error from PC Kestalon");
+  EXPECT_EQ(dialogs.lastIcon, QMessageBox::Warning);
 }
 
-TEST_F(GameFiles, CancelledDialogsReadAndWriteNothing) {
-  testing::MakeKnownState();
-  SelectedPos = 2;
-  const LiveGame before;
-  dialogs.nextChoice.clear();
-  SaveGameCommand(nullptr);
-  LoadGameCommand(nullptr);
-  EXPECT_EQ(LiveGame{}, before);
-  EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_TRUE(testing::FolderEntries(dir.path()).isEmpty());
-  EXPECT_EQ(game.view.draws, std::vector<Position>{0});  // Load Game still redraws
-}
-
-// The disk full after 100 bytes, a folder in the way, a file as the folder, no folder.
-TEST_F(GameFiles, FailedSaveKeepsTheOldFileAndReports) {
+// The disk full after 100 bytes, and no such folder.
+TEST_F(GameFiles, AFailedSaveKeepsTheOldFileAndSaysWhy) {
   testing::DealPoolOrder();
   SaveAs("game.kng");
-  const QByteArray old = ReadAll(Path("game.kng"));
-  ASSERT_EQ(old.size(), 889);
-  QDir().mkpath(Path("folder.kng/inside"));
-  WriteAll(Path("plain"), "x");
-  testing::MakeKnownState();
-  const LiveGame before;
-  for (const char* target : {"game.kng", "folder.kng", "plain/game.kng", "no such/game.kng"}) {
-    SCOPED_TRACE(target);
+  const QByteArray old = testing::ReadAll(Path("game.kng"));
+  RemovePair(1, 4);  // a game that differs from the one in the file
+  for (const QString target : {"game.kng", "no such/game.kng"}) {
     dialogs.messages.clear();
-    {
-      const testing::FileSizeLimit limit(100);
-      SaveAs(target);
-    }
-    ExpectOneError(QStringLiteral("The game could not be saved to \"%1\": ").arg(Path(target)));
-    if (HasFatalFailure()) return;
-    // The reason is the system's ("File too large"), not a shrug.
-    EXPECT_FALSE(dialogs.messages[0].text.contains("Unknown error"));
+    testing::WithFileSizeLimit(100, [&] { SaveAs(target); });
+    EXPECT_EQ(dialogs.messages.join('|').section(": ", 0, 0),
+              QString("The game could not be saved to \"%1\"").arg(Path(target)));
+    EXPECT_FALSE(dialogs.messages.join('|').contains("Unknown error"));  // the system's reason
   }
-  EXPECT_EQ(ReadAll(Path("game.kng")), old);
-  EXPECT_TRUE(QFileInfo(Path("folder.kng/inside")).isDir());
-  EXPECT_EQ(ReadAll(Path("plain")), "x");
-  EXPECT_EQ(testing::FolderEntries(dir.path()), (QStringList{"folder.kng", "game.kng", "plain"}));
-  EXPECT_EQ(LiveGame{}, before);
+  EXPECT_EQ(testing::ReadAll(Path("game.kng")), old);
+}
+
+// The real dialogs as the game prepares them: Load opens on .kng and offers .sav, and returns
+// the file chosen in it; Save offers .kng and adds no suffix to the name typed.
+TEST(FileDialogs, FilterTheGamesOwnTypesAndReturnTheFileChosen) {
+  auto patterns = [](QFileDialog* d) { return d->findChild<QFileSystemModel*>()->nameFilters(); };
+  QTimer::singleShot(0, [&] {  // answers the modal Load dialog as a player would
+    auto* load = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    EXPECT_EQ(patterns(load), QStringList{"*.kng"});
+    load->selectNameFilter(load->nameFilters().at(1));
+    EXPECT_EQ(patterns(load), QStringList{"*.sav"});
+    load->selectFile("/tmp/old.sav");
+    load->QDialog::accept();  // as its Open button does, without looking for the file
+  });
+  EXPECT_EQ(ChooseFile(nullptr, PrepareLoadDialog), "/tmp/old.sav");
+  QFileDialog save;
+  PrepareSaveDialog(save);
+  EXPECT_EQ(patterns(&save), QStringList{"*.kng"});
+  EXPECT_TRUE(save.defaultSuffix().isEmpty());
+}
+
+// A good game loads (and the Game menu saves and loads it again); anything else deals, silently.
+TEST(StartUp, LoadsTheGameNamedAfterTheFileSwitchElseDeals) {
+  QTemporaryDir dir;
+  const QString known = dir.filePath("known.kng"), bad = dir.filePath("bad.kng");
+  testing::WriteAll(known, testing::Bytes(testing::KnownFile().bytes));
+  testing::WriteAll(bad, "PC Kestalon, but no game");
+  testing::ScriptedDialogs dialogs;
+  const std::pair<QStringList, bool> cases[] = {
+      {{"-file", known}, true}, {{"/FILE" + known}, true}, {{}, false}, {{"-file", bad}, false}};
+  for (const auto& [arguments, loads] : cases) {
+    SCOPED_TRACE(arguments.join(' ').toStdString());
+    ApplyToGameState(SavedGame{});
+    KestalonForm form;
+    form.FormLoad(arguments);
+    // A new deal fills the board; the game of the file has 4 tiles taken.
+    EXPECT_EQ(std::count(Board.begin() + 1, Board.end(), 0), loads ? 4 : 0);
+    if (!loads) continue;
+    dialogs.nextChoice = dir.filePath("copy.kng");  // the Game menu saves and loads it
+    form.action("Menus_Game_Save")->trigger();
+    EXPECT_EQ(testing::ReadAll(dialogs.nextChoice), testing::ReadAll(known));
+    form.action("Menus_Game_New")->trigger();
+    form.action("Menus_Game_Load")->trigger();
+    EXPECT_EQ(MoveIndex, 3);
+  }
+  EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 }  // namespace

@@ -1,131 +1,95 @@
-// The settings file on disk: where it is read from and written to, and failed saves.
-#include <gtest/gtest.h>
-
-#include <utility>
-
-#include <QDir>
-#include <QFileInfo>
-#include <QTemporaryDir>
-
-#include "shell/game_files.h"
+// The settings file: its bytes, the per-user place read first and written when the program's
+// folder cannot be, a failed write, and the settings read again by the next start.
 #include "shell/settings_location.h"
 #include "tests/files/file_test_support.h"
 
 namespace kestalon {
 namespace {
 
-using testing::ReadAll;
-using testing::WriteAll;
-
 // A settings file: the header, then the flag bytes given in hex.
 QByteArray Opt(const char* hexFlags, const char* header = "Kesta Opt") {
   return QByteArray(header) + QByteArray::fromHex(hexFlags);
 }
 
-class SettingsFile : public ::testing::Test {
- protected:
-  // Sound and Large Tiles after reading over the defaults (sound on, regular tiles).
-  std::pair<bool, bool> Read(bool* found = nullptr) {
-    OptionFlags flags;
-    const bool read = ReadSettingsFile(flags);
-    if (found) *found = read;
-    return {flags.sound, flags.largeTiles};
+// The settings places under a scratch folder: the program's folder and XDG_CONFIG_HOME.
+struct SettingsFile : ::testing::Test {
+  SettingsFile() {
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+    SetProgramDirPath(programDir);
+  }
+  ~SettingsFile() override {
+    SetProgramDirPath({});
+    qputenv("XDG_CONFIG_HOME", savedConfigHome);
   }
 
+  QByteArray savedConfigHome = qgetenv("XDG_CONFIG_HOME");
   QTemporaryDir dir;
-  testing::ScratchSettingsPlaces places{dir.path()};
+  QString programDir = dir.filePath("program"), programFile = programDir + "/knopts.cfg";
+  QString userFile = dir.filePath("config/pc-kestalon/knopts.cfg");
   testing::ScriptedDialogs dialogs;
 };
 
-TEST_F(SettingsFile, FileBesideTheProgramIsAppliedOverTheDefaults) {
+TEST_F(SettingsFile, ReadsThePerUserFileFirstThenTheOneBesideTheProgram) {
   const struct {
     const char* what;
-    QByteArray file;
-    bool found;
-    std::pair<bool, bool> flags;
+    QByteArray program, user;
+    std::pair<bool, bool> soundAndLarge;
   } cases[] = {
-      {"no file", {}, false, {true, false}},
-      {"FF FF, 00 00", Opt("ffff0000"), true, {true, false}},
-      {"00 00, FF FF", Opt("0000ffff"), true, {false, true}},
-      {"01 00 and a byte more", Opt("010000000055"), true, {true, false}},
-      {"large tiles cut off", Opt("0000"), true, {false, false}},
-      {"both cut off", Opt("00"), true, {true, false}},
-      {"header in other case", Opt("0000ffff", "kesta opt"), false, {true, false}},
+      {"00 00, FF FF and a byte more", Opt("0000ffff41"), {}, {false, true}},
+      {"01 00, 00 80: any nonzero byte is on", Opt("01000080"), {}, {true, true}},
+      {"large tiles cut off", Opt("0000"), {}, {false, false}},
+      {"both cut off", Opt("00"), {}, {true, false}},
+      {"header in other case: the defaults", Opt("0000ffff", "kesta opt"), {}, {true, false}},
+      {"per-user file first", Opt("00000000"), Opt("ffffffff"), {true, true}},
+      {"per-user file wrong", Opt("00000000"), Opt("ffffffff", "Kesta Opx"), {false, false}},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    QFile::remove(places.programFile);
-    if (!c.file.isEmpty()) WriteAll(places.programFile, c.file);
-    bool found = !c.found;
-    EXPECT_EQ(Read(&found), c.flags);
-    EXPECT_EQ(found, c.found);
+    testing::WriteAll(programFile, c.program);  // an empty file is no settings file
+    testing::WriteAll(userFile, c.user);
+    OptionFlags flags;
+    ReadSettingsFile(flags);
+    EXPECT_EQ(std::make_pair(flags.sound, flags.largeTiles), c.soundAndLarge) << c.what;
   }
-  QFile::remove(places.programFile);
-  QDir().mkpath(places.programFile);
-  bool found = true;
-  Read(&found);
-  EXPECT_FALSE(found) << "a folder named knopts.cfg";
 }
 
-TEST_F(SettingsFile, ThePerUserFileIsReadFirst) {
-  EXPECT_EQ(ProgramSettingsPath(), dir.filePath("program/knopts.cfg"));
-  EXPECT_EQ(UserSettingsPath(), dir.filePath("config/pc-kestalon/knopts.cfg"));
-  WriteAll(places.programFile, Opt("00000000"));
-  WriteAll(places.userFile, Opt("ffffffff"));
-  EXPECT_EQ(Read(), std::make_pair(true, true));
-  // A per-user file that is not a settings file gives way to the program's.
-  WriteAll(places.userFile, Opt("ffffffff", "Kesta Opx"));
-  EXPECT_EQ(Read(), std::make_pair(false, false));
-}
-
-TEST_F(SettingsFile, SaveWritesThirteenBytesBesideTheProgram) {
-  SaveSettingsCommand(nullptr, OptionFlags{});
-  EXPECT_EQ(ReadAll(places.programFile), Opt("ffff0000"));
-  SaveSettingsCommand(nullptr, OptionFlags{false, true});
-  EXPECT_EQ(ReadAll(places.programFile), Opt("0000ffff"));
-  EXPECT_FALSE(QFileInfo::exists(places.userFile));
-  EXPECT_TRUE(dialogs.messages.empty());
-}
-
-TEST_F(SettingsFile, AnUnwritableProgramDirSavesForTheUser) {
-  WriteAll(dir.filePath("not a folder"), "x");
-  places.UseProgramDir(dir.filePath("not a folder"));  // knopts.cfg cannot go under a file
-  SaveSettingsCommand(nullptr, OptionFlags{false, true});
-  EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_EQ(ReadAll(places.userFile), Opt("0000ffff"));
-  EXPECT_EQ(Read(), std::make_pair(false, true));
-}
-
-TEST_F(SettingsFile, AFailedSaveKeepsTheOldFileAndReports) {
-  WriteAll(places.programFile, Opt("0000ffff"));
-  WriteAll(dir.filePath("plain"), "x");
-  places.UseConfigHome(dir.filePath("plain"));  // the per-user folder cannot go under a file
+// Save Settings writes beside the program, for the next start; for the user when the
+// program's folder cannot be written; and a per-user file, once there, is kept up to date, or
+// it would hide what was saved beside the program.
+TEST_F(SettingsFile, SaveWritesThirteenBytesForTheNextStartBesideTheProgramElseForTheUser) {
   {
-    const testing::FileSizeLimit limit(5);
-    SaveSettingsCommand(nullptr, OptionFlags{true, false});
+    KestalonForm form;
+    form.FormLoad({});
+    form.action("optsound")->trigger();  // from the defaults: sound off, large tiles on
+    form.action("optlargetiles")->trigger();
+    form.action("Menus_Options_Savesettings")->trigger();
   }
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].title, "Error from PC Kestalon");
-  EXPECT_EQ(dialogs.messages[0].icon, QMessageBox::Warning);
-  EXPECT_EQ(dialogs.messages[0].buttons, QMessageBox::Ok);
-  EXPECT_TRUE(dialogs.messages[0].text.contains(places.programFile));
-  EXPECT_TRUE(dialogs.messages[0].text.contains(places.userFile));
-  EXPECT_EQ(ReadAll(places.programFile), Opt("0000ffff"));
-  EXPECT_EQ(testing::FolderEntries(places.programDir), QStringList{"knopts.cfg"});
+  EXPECT_EQ(testing::ReadAll(programFile), Opt("0000ffff"));
+  KestalonForm next;
+  next.FormLoad({});
+  EXPECT_FALSE(next.action("optsound")->isChecked());
+  EXPECT_TRUE(next.action("optlargetiles")->isChecked());
+
+  testing::WriteAll(dir.filePath("plain"), "x");
+  SetProgramDirPath(dir.filePath("plain"));  // knopts.cfg cannot go under a file
+  SaveSettingsCommand(nullptr, OptionFlags{true, false});
+  EXPECT_EQ(testing::ReadAll(userFile), Opt("ffff0000"));
+  SetProgramDirPath(programDir);
+  SaveSettingsCommand(nullptr, OptionFlags{false, false});
+  EXPECT_EQ(testing::ReadAll(programFile), Opt("00000000"));
+  EXPECT_EQ(testing::ReadAll(userFile), Opt("00000000"));
+  EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-TEST_F(SettingsFile, AnExistingPerUserFileIsKeptUpToDateOrTheFailureReported) {
-  WriteAll(places.userFile, Opt("ffffffff"));
-  SaveSettingsCommand(nullptr, OptionFlags{false, false});
-  EXPECT_EQ(ReadAll(places.programFile), Opt("00000000"));
-  EXPECT_EQ(ReadAll(places.userFile), Opt("00000000"));
-
-  QFile::remove(places.userFile);
-  QDir().mkpath(places.userFile);  // a folder in its place cannot be rewritten
-  QString error;
-  EXPECT_FALSE(WriteSettingsFile(OptionFlags{true, true}, &error));
-  EXPECT_TRUE(error.contains(places.userFile)) << error.toStdString();
-  EXPECT_EQ(ReadAll(places.programFile), Opt("ffffffff"));
+TEST_F(SettingsFile, AFailedSaveKeepsTheOldFileAndSaysWhereItTried) {
+  testing::WriteAll(programFile, Opt("0000ffff"));
+  testing::WriteAll(dir.filePath("plain"), "x");
+  // The per-user folder cannot go under a file.
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("plain")));
+  testing::WithFileSizeLimit(5, [] { SaveSettingsCommand(nullptr, OptionFlags{true, false}); });
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_TRUE(dialogs.messages[0].contains(programFile));
+  EXPECT_TRUE(dialogs.messages[0].contains(dir.filePath("plain/pc-kestalon/knopts.cfg")));
+  EXPECT_EQ(testing::ReadAll(programFile), Opt("0000ffff"));
 }
 
 }  // namespace

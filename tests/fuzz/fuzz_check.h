@@ -4,10 +4,5 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define FUZZ_CHECK(condition)                                                            \
-  do {                                                                                   \
-    if (!(condition)) {                                                                  \
-      std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition); \
-      std::abort();                                                                      \
-    }                                                                                    \
-  } while (false)
+#define FUZZ_CHECK(c) \
+  ((c) ? void() : (std::fprintf(stderr, "check failed: %s\n", #c), std::abort()))
