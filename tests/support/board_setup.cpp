@@ -43,13 +43,15 @@ void PlayRandomGame(std::uint32_t seed, int steps, const std::function<void()>& 
   runtime.randomValues.resize(4096);
   for (float& v : runtime.randomValues) v = unit(chooser);
   auto& view = dynamic_cast<FakeView&>(CurrentView());
+  // Every loss dialog deals again and arms itself for the next loss.
   int lossDeals = 0;
-  view.whileNoMovesOpen = [&lossDeals] {
+  std::function<void()> dealAgain = [&] {
     if (++lossDeals > 1000) return;
+    view.whileNoMovesOpen = dealAgain;
     DealNewGame();
     CurrentView().DrawBoard(0);
   };
-  view.keepLossAction = true;
+  view.whileNoMovesOpen = dealAgain;
 
   DealNewGame();
   for (int step = 0; step < steps; ++step) {
@@ -75,7 +77,6 @@ void PlayRandomGame(std::uint32_t seed, int steps, const std::function<void()>& 
     }
     visit();
   }
-  view.keepLossAction = false;
   view.whileNoMovesOpen = nullptr;
 }
 

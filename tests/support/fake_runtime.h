@@ -43,35 +43,22 @@ class FakeView : public GameView {
     draws.push_back(p);
     journal.push_back("draw:" + std::to_string(p));
   }
-  void ShowWellDone() override {
-    ++wellDoneShown;
-    journal.push_back("welldone");
-  }
+  void ShowWellDone() override { journal.push_back("welldone"); }
   void ShowNoAvailableMove() override {
-    ++noMovesShown;
     maxNoMovesOpen = std::max(maxNoMovesOpen, ++noMovesOpenNow);
     journal.push_back("noavail");
-    if (whileNoMovesOpen)
-      (keepLossAction ? whileNoMovesOpen : std::exchange(whileNoMovesOpen, {}))();
+    if (whileNoMovesOpen) std::exchange(whileNoMovesOpen, {})();
     --noMovesOpenNow;
   }
-  void PopupGameMenu() override {
-    ++popups;
-    journal.push_back("popup");
-  }
+  void PopupGameMenu() override { journal.push_back("popup"); }
 
   // Every event in order: "sound:/game/alert.wav", "draw:12", "welldone", "noavail", "popup".
   std::vector<std::string> journal;
   std::vector<Position> draws;
-  int wellDoneShown = 0;
-  int noMovesShown = 0;
   int noMovesOpenNow = 0;  // copies of the loss dialog open at this moment
   int maxNoMovesOpen = 0;
-  int popups = 0;
-  // Runs while the loss dialog is open, as its New Game button would; once, unless
-  // keepLossAction is set (a random game that deals again from every loss).
+  // Runs once while the loss dialog is open, as its New Game button would.
   std::function<void()> whileNoMovesOpen;
-  bool keepLossAction = false;
 };
 
 // Resets every game-state variable to its program-start value (all zero).
