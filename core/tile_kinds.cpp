@@ -13,13 +13,10 @@ std::string TileKindName(TileKind kind) {
       "East wind", "West wind", "North wind",    "South wind"};
   if (!IsValidKind(kind)) return {};
   if (kind < kFirstCircle) return std::string(kHonours[kind]);
-  const TileKind first = kind < kFirstCrak     ? kFirstCircle
-                         : kind < kFirstBamboo ? kFirstCrak
-                                               : kFirstBamboo;
-  const std::string_view suit = first == kFirstCircle ? "Circles "
-                                : first == kFirstCrak ? "Craks "
-                                                      : "Bamboo ";
-  return std::string(suit) + std::to_string(kind - first + 1);
+  // Three suits of nine values each follow the honours.
+  static constexpr std::array<std::string_view, 3> kSuits{"Circles ", "Craks ", "Bamboo "};
+  const int offset = kind - kFirstCircle;
+  return std::string(kSuits[offset / 9]) + std::to_string(offset % 9 + 1);
 }
 
 }  // namespace kestalon

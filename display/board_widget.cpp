@@ -83,7 +83,7 @@ void BoardWidget::Refresh() {
   SettleCursor();
   update();
   AnnounceBoardChange(this);
-  ShowCursorMoves();
+  ShowCursorMoves();  // after a deal or a load, the same place can hold another tile
 }
 
 void BoardWidget::ShowCursorMoves() {
