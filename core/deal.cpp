@@ -2,14 +2,12 @@
 #include <array>
 
 #include "core/rules.h"
-#include "core/runtime.h"
 
 namespace kestalon {
 
-void DealNewGame() {
-  SelectedPos = 0;
-  Runtime& runtime = CurrentRuntime();
-  runtime.Randomize();
+EndCheck DealNewGame(Game& game, RandomSource& random) {
+  game.SelectedPos = 0;
+  random.Randomize();
 
   // The pool: kinds 1..42 once, then kinds 9..42 three times more.
   std::array<TileKind, kBoardEntries> pool{};
@@ -23,20 +21,20 @@ void DealNewGame() {
   // Draw by rejection: a drawn entry already taken is drawn again.
   for (int p = 1; p <= kPositionCount; ++p) {
     for (;;) {
-      int r = static_cast<int>(static_cast<double>(runtime.Rnd()) * kPositionCount) + 1;
-      if (r < 1 || r > kPositionCount) continue;  // a runtime outside [0, 1) is not trusted
+      const int r = static_cast<int>(static_cast<double>(random.Rnd()) * kPositionCount) + 1;
+      if (r < 1 || r > kPositionCount) continue;  // a source outside [0, 1) is not trusted
       if (pool[r] == 0) continue;
-      Board[p] = pool[r];
+      game.Board[p] = pool[r];
       pool[r] = 0;
       break;
     }
   }
-  Board[0] = 0;
+  game.Board[0] = 0;
 
-  MoveIndex = 1;
-  RedoLimit = 1;
-  for (int m = 1; m <= kPairCount; ++m) MoveHistory[m] = MoveRecord{};
-  CheckAvailableMoves();
+  game.MoveIndex = 1;
+  game.RedoLimit = 1;
+  for (int m = 1; m <= kPairCount; ++m) game.MoveHistory[m] = MoveRecord{};
+  return CheckAvailableMoves(game);
 }
 
 }  // namespace kestalon

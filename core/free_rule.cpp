@@ -1,24 +1,19 @@
-// The free rule and the shared sound routine.
-#include <string>
-
+// The free rule.
+#include "core/board_topology.h"
 #include "core/rules.h"
-#include "core/runtime.h"
-#include "display/layout/board_layout.h"
 
 namespace kestalon {
 
-bool IsFree(Position pos) {
+bool IsFree(const Game& game, Position pos) {
   if (pos < 0 || pos > kPositionCount) return false;
   const Neighbours& n = TileNeighbours[pos];
-  const bool covered = Board[n.above] != 0;
-  const bool hemmedIn = Board[n.left] != 0 && Board[n.right] != 0;
+  const bool covered = game.Board[n.above] != 0;
+  const bool hemmedIn = game.Board[n.left] != 0 && game.Board[n.right] != 0;
   return !covered && !hemmedIn;
 }
 
-void PlayGameSound(std::string_view fileName) {
-  Runtime& runtime = CurrentRuntime();
-  if (!runtime.SoundChecked()) return;
-  runtime.PlaySoundAsync(runtime.ProgramDir() + std::string(fileName));
+bool IsFreeTile(const Game& game, Position pos) {
+  return pos >= 1 && pos <= kPositionCount && game.Board[pos] > 0 && IsFree(game, pos);
 }
 
 }  // namespace kestalon

@@ -1,71 +1,67 @@
-// The player's hand on the board: the hit test, picks and matching, removing a pair.
+// The player's hand on the board: picks and matching, removing a pair.
 #include "core/rules.h"
-#include "core/runtime.h"
-#include "display/layout/board_layout.h"
 
 namespace kestalon {
+namespace {
 
-Position HitTest(int X, int Y) {
-  // Upper layers carry higher numbers, so searching downwards lets the upper tile win.
-  for (int p = kPositionCount; p >= 1; --p) {
-    if (Board[p] <= 0) continue;
-    const TilePoint& at = TilePosXY[p];
-    if (at.x < X && X < at.x + TileWidth && at.y < Y && Y < at.y + TileHeight) {
-      return static_cast<Position>(p);
-    }
-  }
-  return 0;
+PressOutcome Outcome(PressResult result, Position first, Position second = 0) {
+  PressOutcome outcome;
+  outcome.result = result;
+  outcome.first = first;
+  outcome.second = second;
+  return outcome;
 }
 
-void RemovePair(Position first, Position second) {
-  const std::int16_t m = MoveIndex;
+PressOutcome Refuse(Refusal why, Position first, Position second) {
+  PressOutcome outcome = Outcome(PressResult::Refused, first, second);
+  outcome.refusal = why;
+  outcome.sound = GameSound::Alert;
+  return outcome;
+}
+
+}  // namespace
+
+void RemovePair(Game& game, Position first, Position second) {
+  const std::int16_t m = game.MoveIndex;
   if (m < 1 || m > kPairCount) return;  // the history is full only when the board is empty
-  MoveHistory[m] = {first, Board[first], second, Board[second]};
-  MoveIndex = static_cast<std::int16_t>(m + 1);
-  RedoLimit = MoveIndex;
-  Board[first] = 0;
-  Board[second] = 0;
+  game.MoveHistory[m] = {first, game.Board[first], second, game.Board[second]};
+  game.MoveIndex = static_cast<std::int16_t>(m + 1);
+  game.RedoLimit = game.MoveIndex;
+  game.Board[first] = 0;
+  game.Board[second] = 0;
 }
 
-void BoardMousePress(MouseButton button, int X, int Y) {
-  if (button == MouseButton::Right) {
-    CurrentView().PopupGameMenu();
-    return;
-  }
-  PressTile(HitTest(X, Y));
+bool DropPick(Game& game) {
+  const bool picked = game.SelectedPos != 0;
+  game.SelectedPos = 0;
+  return picked;
 }
 
-void PressTile(Position p) {
-  if (p < 0 || p > kPositionCount || Board[p] <= 0) p = 0;  // no tile there: empty space
-  GameView& view = CurrentView();
-  const Position s = SelectedPos;
+PressOutcome PressTile(Game& game, Position p) {
+  if (p < 0 || p > kPositionCount || game.Board[p] <= 0) p = 0;  // no tile there: empty space
+  const Position s = game.SelectedPos;
   if (p == 0) {
-    if (s != 0) {
-      SelectedPos = 0;
-      view.DrawBoard(0);
-    } else {
-      PlayGameSound(kAlertSound);
-    }
-    return;
+    if (s == 0) return Refuse(Refusal::EmptySpace, 0, 0);
+    game.SelectedPos = 0;
+    return Outcome(PressResult::Dropped, s);
   }
-  if (!IsFree(p)) {
-    PlayGameSound(kAlertSound);
-    return;
-  }
+  if (!IsFree(game, p)) return Refuse(Refusal::Blocked, s, p);
   if (s == 0) {
-    SelectedPos = p;
-    view.DrawBoard(p);
-    return;
+    game.SelectedPos = p;
+    return Outcome(PressResult::Picked, p);
   }
-  if (!TilesMatch(Board[s], Board[p])) {
-    PlayGameSound(kAlertSound);
-    return;
-  }
-  // A matching second pick, or the selected tile pressed again (a kind matches itself).
-  if (p != s) RemovePair(s, p);
-  SelectedPos = 0;
-  view.DrawBoard(0);
-  CheckAvailableMoves();
+  if (!TilesMatch(game.Board[s], game.Board[p])) return Refuse(Refusal::NoMatch, s, p);
+  // A matching second pick, or the picked tile pressed again (a kind matches itself): either
+  // way the moves are counted again.
+  const bool again = p == s;
+  if (!again) RemovePair(game, s, p);
+  game.SelectedPos = 0;
+  const EndCheck check = CheckAvailableMoves(game);
+  PressOutcome outcome =
+      again ? Outcome(PressResult::Dropped, s) : Outcome(PressResult::Removed, s, p);
+  outcome.check = check;
+  outcome.sound = check.sound;
+  return outcome;
 }
 
 }  // namespace kestalon

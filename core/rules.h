@@ -1,67 +1,70 @@
-// The free rule and the game operations that change the board: deal, picks, undo and redo.
+// The rules and the operations on a game: deal, picks, the end-of-game check, undo and redo.
+// Each takes the game it works on and returns what happened.
 #pragma once
 
-#include <string_view>
+#include <optional>
 
-#include "core/game_state.h"
+#include "core/game.h"
+#include "core/outcomes.h"
+#include "core/random_source.h"
 #include "core/tile_kinds.h"
 
 namespace kestalon {
 
-// Sound file names, appended to the program directory.
-inline constexpr std::string_view kAlertSound = "/alert.wav";
-inline constexpr std::string_view kWellDoneSound = "/welldone.wav";
-inline constexpr std::string_view kGameOverSound = "/gameover.wav";
-
 // Free: nothing on it and at least one side neighbour gone. Looks only at the neighbours'
 // presence, never at the position's own entry; callers that need a tile test Board too.
-bool IsFree(Position pos);
+bool IsFree(const Game& game, Position pos);
+// A tile stands at pos and is free.
+bool IsFreeTile(const Game& game, Position pos);
 
-// Plays ProgramDir + fileName in the background while the Sound option is checked; with it
-// unchecked no sound call is made at all.
-void PlayGameSound(std::string_view fileName);
-
-// Deals the 144 tiles at random, resets the move record, then runs CheckAvailableMoves.
-// Does not draw: callers draw the new board themselves.
-void DealNewGame();
+// Deals the 144 tiles from random numbers, drops the pick, resets the move record, then runs
+// the end-of-game check.
+EndCheck DealNewGame(Game& game, RandomSource& random);
 
 // Records the pair at MoveIndex, advances MoveIndex, cuts RedoLimit to it and empties both
-// positions. Neither draws nor checks.
-void RemovePair(Position first, Position second);
+// positions. Does not check.
+void RemovePair(Game& game, Position first, Position second);
+
+struct MovePair {
+  Position first = 0;
+  Position second = 0;
+  friend bool operator==(const MovePair&, const MovePair&) = default;
+};
 
 // Counts the pairs of free matching tiles now on the board, i ascending then j ascending.
-std::int16_t CountAvailableMoves();
+std::int16_t CountAvailableMoves(const Game& game);
+// Available move number n (1-based) in the counting order.
+std::optional<MovePair> FindAvailableMove(const Game& game, int n);
+// Picks the first tile of available move n, so that a press on its second tile completes it;
+// without such a move the pick is let go.
+std::optional<MovePair> PickAvailableMove(Game& game, int n);
 
-// Finds available move number n (1-based) in the counting order; false when there is none.
-bool FindAvailableMove(int n, Position& first, Position& second);
+// Recounts AvailableMoves (left at 0 once the game is won) and says how the game stands.
+EndCheck CheckAvailableMoves(Game& game);
 
-// Recounts AvailableMoves and announces a won or lost game (sound, then modal dialog).
-void CheckAvailableMoves();
+// What a left-button press on position p does (p = 0, or a place without a tile: a press on
+// empty board space): pick, drop the pick, remove a matching pair, or refuse.
+PressOutcome PressTile(Game& game, Position p);
 
-// Takes back the latest move in force / makes the next undone move again, without any
-// check or drawing. Each is guarded: false (and nothing changed) at its end of the record.
-bool TakeBackMove();
-bool MakeMoveAgain();
+// Lets go of the pick; false when there was none.
+bool DropPick(Game& game);
 
-// The Game menu's Undo and Redo commands: change the board, check, then draw.
-void Undo();
-void Redo();
+// Takes back the latest move in force / makes the next undone move again, without any check.
+// Each is guarded: false (and nothing changed) at its end of the record.
+bool TakeBackMove(Game& game);
+bool MakeMoveAgain(Game& game);
 
-// Which of the Game menu's history items the current state allows.
+// The Game menu's Undo and Redo: drop the pick, change the board and check; nothing (beyond
+// the pick) when there is no move to take back or make again.
+std::optional<EndCheck> Undo(Game& game);
+std::optional<EndCheck> Redo(Game& game);
+
+// Which of the Game menu's history items the game allows.
 struct GameMenuState {
   bool redo = false;
   bool undo = false;
   bool replay = false;
 };
-GameMenuState CurrentGameMenuState();
-
-// A mouse-button press on the board at client pixel (X, Y).
-enum class MouseButton { Left, Middle, Right };
-// The highest-numbered present tile whose face strictly contains (X, Y), or 0.
-Position HitTest(int X, int Y);
-void BoardMousePress(MouseButton button, int X, int Y);
-// What a left-button press on position p does (p = 0: a press on empty board space): pick,
-// drop the pick, remove a matching pair, or refuse with the alert sound.
-void PressTile(Position p);
+GameMenuState CurrentGameMenuState(const Game& game);
 
 }  // namespace kestalon

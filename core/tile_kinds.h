@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "core/game_state.h"
+#include "core/game.h"
 
 namespace kestalon {
 

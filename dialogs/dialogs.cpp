@@ -1,7 +1,7 @@
 // Opening the review dialogs and information windows over the main window.
 #include "dialogs/dialogs.h"
 
-#include "core/game_state.h"
+#include "core/rules.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/replay_dialog.h"
 #include "dialogs/result_dialogs.h"
@@ -15,22 +15,23 @@ namespace kestalon {
 // Each dialog is made afresh at every opening and gone when it closes, so it exists once
 // and loads anew each time.
 
-void OpenShowMoves(QWidget* mainWindow) {
-  ShowMovesDialog dialog(mainWindow);
+Position OpenShowMoves(QWidget* mainWindow, Game& game, const BoardRedraw& redraw) {
+  ShowMovesDialog dialog(game, redraw, mainWindow);
   ShowCentredModal(dialog, mainWindow, [&dialog] { dialog.Load(); });
+  return dialog.moveToPlay();
 }
 
-void OpenReplay(QWidget* mainWindow) {
-  SelectedPos = 0;
-  ReplayDialog dialog(mainWindow);
+void OpenReplay(QWidget* mainWindow, Game& game, const BoardRedraw& redraw) {
+  DropPick(game);
+  ReplayDialog dialog(game, redraw, mainWindow);
   dialog.Load();
   // Qt places a dialog over the window that owns it.
   dialog.exec();
 }
 
-void OpenStatus(QWidget* mainWindow) {
+void OpenStatus(QWidget* mainWindow, const Game& game) {
   StatusDialog dialog(mainWindow);
-  ShowCentredModal(dialog, mainWindow, [&dialog] { dialog.Load(); });
+  ShowCentredModal(dialog, mainWindow, [&] { dialog.Load(game); });
 }
 
 void OpenAbout(QWidget* mainWindow) {
@@ -43,14 +44,14 @@ void OpenRules(QWidget* mainWindow) {
   ShowCentredModal(dialog, mainWindow);
 }
 
-void ShowWellDoneDialog(QWidget* mainWindow) {
-  WellDoneDialog dialog(mainWindow);
-  dialog.exec();
-}
-
-void ShowNoAvailableMoveDialog(QWidget* mainWindow) {
-  NoAvailableMoveDialog dialog(mainWindow);
-  dialog.exec();
+void ShowResultDialog(QWidget* mainWindow, GameEnd end, const std::function<void()>& newGame) {
+  if (end == GameEnd::Won) {
+    WellDoneDialog dialog(newGame, mainWindow);
+    dialog.exec();
+  } else if (end == GameEnd::NoMoveLeft) {
+    NoAvailableMoveDialog dialog(newGame, mainWindow);
+    dialog.exec();
+  }
 }
 
 }  // namespace kestalon

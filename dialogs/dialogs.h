@@ -1,19 +1,31 @@
-// The review dialogs and information windows, as the main window opens them.
+// The review dialogs and information windows, as the main window opens them. Each opens its
+// dialog modally over the main window and returns once it has closed; those that change the
+// game do it only through the game's operations and redraw through the main window.
 #pragma once
+
+#include <functional>
+
+#include "core/game.h"
+#include "core/outcomes.h"
 
 class QWidget;
 
 namespace kestalon {
 
-// Each opens its dialog modally over the main window and returns once it has closed.
-void OpenShowMoves(QWidget* mainWindow);
-void OpenReplay(QWidget* mainWindow);
-void OpenStatus(QWidget* mainWindow);
+// Redraws the main board with up to two positions highlighted (0 = none).
+using BoardRedraw = std::function<void(Position first, Position second)>;
+
+// Lists the available moves one by one on the board. Returns the second tile of the listed
+// move when Play was pressed (its first tile is then the pick), else 0.
+Position OpenShowMoves(QWidget* mainWindow, Game& game, const BoardRedraw& redraw);
+// Steps back and forth through the move record, redrawing after each step.
+void OpenReplay(QWidget* mainWindow, Game& game, const BoardRedraw& redraw);
+void OpenStatus(QWidget* mainWindow, const Game& game);
 void OpenAbout(QWidget* mainWindow);
 void OpenRules(QWidget* mainWindow);
 
-// The result dialogs, shown by the end-of-game check.
-void ShowWellDoneDialog(QWidget* mainWindow);
-void ShowNoAvailableMoveDialog(QWidget* mainWindow);
+// The result dialog of a won or lost game. Its New Game button runs newGame (which deals and
+// draws) while the dialog is still open, then closes it.
+void ShowResultDialog(QWidget* mainWindow, GameEnd end, const std::function<void()>& newGame);
 
 }  // namespace kestalon

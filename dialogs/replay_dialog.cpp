@@ -5,15 +5,16 @@
 #include <QPushButton>
 
 #include "core/rules.h"
-#include "core/runtime.h"
 #include "dialogs/dialog_widgets.h"
 #include "dialogs/twips.h"
 #include "dialogs/up_down_control.h"
 
 namespace kestalon {
 
-ReplayDialog::ReplayDialog(QWidget* parent)
+ReplayDialog::ReplayDialog(Game& game, BoardRedraw redraw, QWidget* parent)
     : QDialog(parent),
+      game_(game),
+      redraw_(std::move(redraw)),
       numberBox_(AddNumberBox(this, "Text1", tr("Moves made"), TwipRect(720, 120, 1095, 375))),
       spinner_(new UpDownControl(tr("Step back"), tr("Step forward"), this)),
       okButton_(AddButton(this, "Command1", tr("O.K"), TwipRect(840, 960, 855, 375))) {
@@ -31,19 +32,19 @@ void ReplayDialog::Load() {
 }
 
 void ReplayDialog::StepBack() {
-  if (!TakeBackMove()) return;  // every move is already taken back
+  if (!TakeBackMove(game_)) return;  // every move is already taken back
   ShowMovesMade();
-  CurrentView().DrawBoard(0);
+  redraw_(0, 0);
 }
 
 void ReplayDialog::StepForward() {
-  if (!MakeMoveAgain()) return;  // every recorded move is already in force
+  if (!MakeMoveAgain(game_)) return;  // every recorded move is already in force
   ShowMovesMade();
-  CurrentView().DrawBoard(0);
+  redraw_(0, 0);
 }
 
 void ReplayDialog::ShowMovesMade() {
-  numberBox_->setText(QString::number(MoveIndex - 1));
+  numberBox_->setText(QString::number(game_.MoveIndex - 1));
 }
 
 }  // namespace kestalon

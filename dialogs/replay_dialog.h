@@ -3,6 +3,9 @@
 
 #include <QDialog>
 
+#include "core/game.h"
+#include "dialogs/dialogs.h"
+
 class QLineEdit;
 class QPushButton;
 
@@ -11,13 +14,14 @@ namespace kestalon {
 class UpDownControl;
 
 // Works on the game itself: a step back takes the latest move in force back, a step forward
-// makes the next recorded move again. Neither runs the end-of-game check, so a replay
-// announces nothing and leaves AvailableMoves as it was. O.K keeps the position reached.
+// makes the next recorded move again, and the board is redrawn. Neither runs the end-of-game
+// check, so a replay announces nothing and leaves AvailableMoves as it was. O.K keeps the
+// position reached.
 class ReplayDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit ReplayDialog(QWidget* parent = nullptr);
+  ReplayDialog(Game& game, BoardRedraw redraw, QWidget* parent = nullptr);
 
   // Shows the number of moves in force.
   void Load();
@@ -31,6 +35,8 @@ class ReplayDialog : public QDialog {
  private:
   void ShowMovesMade();
 
+  Game& game_;
+  BoardRedraw redraw_;
   QLineEdit* numberBox_;
   UpDownControl* spinner_;
   QPushButton* okButton_;

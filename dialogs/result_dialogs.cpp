@@ -5,27 +5,12 @@
 #include <QPushButton>
 
 #include "assets/asset_paths.h"
-#include "core/rules.h"
-#include "core/runtime.h"
 #include "dialogs/dialog_fonts.h"
 #include "dialogs/dialog_widgets.h"
 #include "dialogs/twips.h"
 
 namespace kestalon {
-namespace {
-
-// The dialog is closed only after the new board has been dealt and drawn. A deal without
-// a move is announced by the deal itself; the core holds a second loss announcement back
-// until this dialog has closed.
-void StartNewGameFrom(QDialog& dialog) {
-  DealNewGame();
-  CurrentView().DrawBoard(0);
-  dialog.accept();
-}
-
-}  // namespace
-
-WellDoneDialog::WellDoneDialog(QWidget* parent)
+WellDoneDialog::WellDoneDialog(const std::function<void()>& newGame, QWidget* parent)
     : QDialog(parent),
       newGame_(AddButton(this, "Command1", tr("New Game"), TwipRect(1080, 960, 1572, 372))) {
   SetUpFixedDialog(*this, "Well_done", tr("Congratulations"), 3735, 1425);
@@ -33,17 +18,23 @@ WellDoneDialog::WellDoneDialog(QWidget* parent)
   QLabel* label = AddLabel(this, "Label1", tr("Well Done!!"), TwipRect(1080, 120, 2535, 615),
                            Qt::AlignLeft | Qt::AlignVCenter);
   label->setFont(SansSerifFont(24, false));
-  connect(newGame_, &QPushButton::clicked, this, [this] { StartNewGameFrom(*this); });
+  connect(newGame_, &QPushButton::clicked, this, [this, newGame] {
+    newGame();
+    accept();
+  });
 }
 
-NoAvailableMoveDialog::NoAvailableMoveDialog(QWidget* parent)
+NoAvailableMoveDialog::NoAvailableMoveDialog(const std::function<void()>& newGame, QWidget* parent)
     : QDialog(parent),
       newGame_(AddButton(this, "NAM_New_Game", tr("New Game"), TwipRect(1440, 960, 975, 375))) {
   SetUpFixedDialog(*this, "No_available_move", tr("No Available Moves"), 3675, 1425);
   AddPicture(this, "Image1", kNoMovesPicture, tr("Prohibition sign"), TwipRect(120, 120, 735, 675));
   AddLabel(this, "Label1", tr("There are no more legal moves"), TwipRect(1080, 360, 2535, 255),
            Qt::AlignCenter);
-  connect(newGame_, &QPushButton::clicked, this, [this] { StartNewGameFrom(*this); });
+  connect(newGame_, &QPushButton::clicked, this, [this, newGame] {
+    newGame();
+    accept();
+  });
 }
 
 }  // namespace kestalon

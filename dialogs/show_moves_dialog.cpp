@@ -6,16 +6,16 @@
 #include <algorithm>
 
 #include "core/rules.h"
-#include "core/runtime.h"
 #include "dialogs/dialog_widgets.h"
 #include "dialogs/twips.h"
 #include "dialogs/up_down_control.h"
-#include "display/board_painter.h"
 
 namespace kestalon {
 
-ShowMovesDialog::ShowMovesDialog(QWidget* parent)
+ShowMovesDialog::ShowMovesDialog(Game& game, BoardRedraw redraw, QWidget* parent)
     : QDialog(parent),
+      game_(game),
+      redraw_(std::move(redraw)),
       numberBox_(AddNumberBox(this, "Text1", tr("Move number"), TwipRect(720, 120, 1095, 405))),
       spinner_(new UpDownControl(tr("Previous move"), tr("Next move"), this)),
       playButton_(AddButton(this, "Command1", tr("Play"), TwipRect(840, 960, 855, 375))) {
@@ -32,8 +32,8 @@ ShowMovesDialog::ShowMovesDialog(QWidget* parent)
 
 void ShowMovesDialog::Load() {
   // Every listed move can be reached with the spinner, and 0 still brings back move 1.
-  spinner_->setRange(0, std::max<int>(AvailableMoves, 1));
-  playButton_->setEnabled(AvailableMoves >= 1);
+  spinner_->setRange(0, std::max<int>(game_.AvailableMoves, 1));
+  playButton_->setEnabled(game_.AvailableMoves >= 1);
   numberBox_->setText(QStringLiteral("1"));
   DisplayMoves();
 }
@@ -46,13 +46,13 @@ int ShowMovesDialog::BoxNumber() const {
 
 void ShowMovesDialog::ApplyNumberBoxRule() {
   const int value = BoxNumber();
-  if (AvailableMoves < 1) {
+  if (game_.AvailableMoves < 1) {
     // With no move, "1" would be above the count and the count below 1: settle on 0.
     if (numberBox_->text() != QLatin1String("0")) numberBox_->setText(QStringLiteral("0"));
   } else if (value < 1) {
     numberBox_->setText(QStringLiteral("1"));
-  } else if (value > AvailableMoves) {
-    numberBox_->setText(QString::number(AvailableMoves));
+  } else if (value > game_.AvailableMoves) {
+    numberBox_->setText(QString::number(game_.AvailableMoves));
   }
   DisplayMoves();
   spinner_->setValue(BoxNumber());  // the spinner follows the box it writes into
@@ -60,32 +60,22 @@ void ShowMovesDialog::ApplyNumberBoxRule() {
 }
 
 void ShowMovesDialog::DisplayMoves() {
-  Position first = 0;
-  Position second = 0;
-  if (!FindAvailableMove(BoxNumber(), first, second)) {
-    // No such move: nothing is listed, and the board keeps what it showed, except that a
-    // position without any move shows no highlight at all.
-    const bool wasListed = SelectedPos != 0;
-    SelectedPos = 0;
-    listedSecondPos_ = 0;
-    if (AvailableMoves < 1 && wasListed) CurrentView().DrawBoard(0);
-    return;
+  const bool wasListed = game_.SelectedPos != 0;
+  const std::optional<MovePair> move = PickAvailableMove(game_, BoxNumber());
+  listedSecondPos_ = move ? move->second : Position{0};
+  if (move) {
+    redraw_(move->first, move->second);
+  } else if (game_.AvailableMoves < 1 && wasListed) {
+    // No such move: the board keeps what it showed, except that a position without any
+    // move shows no highlight at all.
+    redraw_(0, 0);
   }
-  SelectedPos = first;
-  listedSecondPos_ = second;
-  DrawBoardWithPair(first, second);
 }
 
 void ShowMovesDialog::Play() {
-  const Position first = SelectedPos;
-  const Position second = listedSecondPos_;
-  accept();
   // After a listing that found no move (a stale count) there is nothing to play.
-  if (first == 0 || second == 0) return;
-  RemovePair(first, second);
-  SelectedPos = 0;
-  CurrentView().DrawBoard(0);
-  CheckAvailableMoves();
+  played_ = true;
+  accept();
 }
 
 }  // namespace kestalon

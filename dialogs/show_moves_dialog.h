@@ -3,7 +3,8 @@
 
 #include <QDialog>
 
-#include "core/game_state.h"
+#include "core/game.h"
+#include "dialogs/dialogs.h"
 
 class QLineEdit;
 class QPushButton;
@@ -15,19 +16,22 @@ class UpDownControl;
 // The number box holds the number of the listed move, 1 to AvailableMoves. Every change of
 // its text brings the number back into that range (a correction is itself a change and is
 // handled, nested, before the outer change goes on), then lists that move: its first tile
-// in SelectedPos, its second in listedSecondPos(), both highlighted on the main board.
-// Play makes the listed move; closing the dialog any other way leaves its first tile
-// selected, so that a press on the second tile completes it.
+// picked, its second in listedSecondPos(), both highlighted on the main board. Play closes
+// the dialog with the listed move to be played, as a press on its second tile plays it;
+// closing the dialog any other way leaves its first tile picked, so that the player's own
+// press on the second tile completes it.
 class ShowMovesDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit ShowMovesDialog(QWidget* parent = nullptr);
+  ShowMovesDialog(Game& game, BoardRedraw redraw, QWidget* parent = nullptr);
 
   // The load step: lists move 1 (or settles on 0 when there is no move at all).
   void Load();
 
   Position listedSecondPos() const { return listedSecondPos_; }
+  // After Play: the second tile of the listed move, to be pressed; else 0.
+  Position moveToPlay() const { return played_ ? listedSecondPos_ : Position{0}; }
   QLineEdit* numberBox() const { return numberBox_; }
   UpDownControl* spinner() const { return spinner_; }
   QPushButton* playButton() const { return playButton_; }
@@ -38,10 +42,13 @@ class ShowMovesDialog : public QDialog {
   void DisplayMoves();
   void Play();
 
+  Game& game_;
+  BoardRedraw redraw_;
   QLineEdit* numberBox_;
   UpDownControl* spinner_;
   QPushButton* playButton_;
   Position listedSecondPos_ = 0;
+  bool played_ = false;
 };
 
 }  // namespace kestalon

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "core/game_state.h"
 #include "dialogs/dialog_widgets.h"
 #include "dialogs/twips.h"
 
@@ -25,9 +24,9 @@ StatusDialog::StatusDialog(QWidget* parent)
   connect(ok, &QPushButton::clicked, this, &StatusDialog::accept);
 }
 
-void StatusDialog::Load() {
-  moves_->setText(QString::number(AvailableMoves));
-  tilesRemaining_->setText(QString::number(TilesRemaining()));
+void StatusDialog::Load(const Game& game) {
+  moves_->setText(QString::number(game.AvailableMoves));
+  tilesRemaining_->setText(QString::number(game.TilesRemaining()));
 }
 
 }  // namespace kestalon

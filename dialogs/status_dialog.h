@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include "core/game.h"
+
 class QLabel;
 
 namespace kestalon {
@@ -15,7 +17,7 @@ class StatusDialog : public QDialog {
 
   // Fills both numbers from the game: the tiles by the move count, the moves as the last
   // check counted them (the dialog does not count).
-  void Load();
+  void Load(const Game& game);
 
   QLabel* tilesRemaining() const { return tilesRemaining_; }
   QLabel* moves() const { return moves_; }

@@ -8,10 +8,8 @@
 #include <QAccessibleWidget>
 #include <QPointer>
 
-#include "core/keyboard_cursor.h"
 #include "core/rules.h"
 #include "display/board_widget.h"
-#include "display/layout/board_layout.h"
 
 namespace kestalon {
 namespace {
@@ -26,7 +24,7 @@ class TileAccessible final : public QAccessibleInterface {
  public:
   TileAccessible(BoardWidget* board, Position pos) : board_(board), pos_(pos) {}
 
-  bool isValid() const override { return board_ && Board[pos_] > 0; }
+  bool isValid() const override { return board_ && board_->game().Board[pos_] > 0; }
   QObject* object() const override { return nullptr; }
   QWindow* window() const override { return board_ ? board_->window()->windowHandle() : nullptr; }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
@@ -38,25 +36,29 @@ class TileAccessible final : public QAccessibleInterface {
   QAccessible::Role role() const override { return QAccessible::ListItem; }
 
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name) return QString::fromStdString(TileKindName(Board[pos_]));
+    if (!board_) return {};
+    if (t == QAccessible::Name)
+      return QString::fromStdString(TileKindName(board_->game().Board[pos_]));
     if (t == QAccessible::Description) {
-      return IsFree(pos_) ? BoardWidget::tr("free") : BoardWidget::tr("blocked");
+      return IsFree(board_->game(), pos_) ? BoardWidget::tr("free") : BoardWidget::tr("blocked");
     }
     return {};
   }
 
   QRect rect() const override {
     if (!board_) return {};
-    const QPoint topLeft = board_->mapToGlobal(QPoint(TilePosXY[pos_].x, TilePosXY[pos_].y));
-    return {topLeft, QSize(TileWidth, TileHeight)};
+    const TileGeometry& geometry = board_->geometry();
+    const TilePoint at = geometry.TilePosXY[pos_];
+    return {board_->mapToGlobal(QPoint(at.x, at.y)),
+            QSize(geometry.TileWidth, geometry.TileHeight)};
   }
 
   QAccessible::State state() const override {
     QAccessible::State state;
     state.focusable = true;
     state.selectable = true;
-    state.selected = pos_ == SelectedPos;
-    state.focused = pos_ == CursorPos && board_ && board_->hasFocus();
+    state.selected = board_ && pos_ == board_->game().SelectedPos;
+    state.focused = board_ && pos_ == board_->cursor().pos() && board_->hasFocus();
     return state;
   }
 
@@ -68,6 +70,9 @@ class TileAccessible final : public QAccessibleInterface {
 class BoardAccessible final : public QAccessibleWidget {
  public:
   explicit BoardAccessible(BoardWidget* board) : QAccessibleWidget(board, QAccessible::List) {}
+
+  const BoardWidget& board() const { return *static_cast<const BoardWidget*>(widget()); }
+  const BoardTiles& tiles() const { return board().game().Board; }
 
   ~BoardAccessible() override {
     for (QAccessible::Id id : tileIds_) {
@@ -89,21 +94,21 @@ class BoardAccessible final : public QAccessibleWidget {
 
   int childCount() const override {
     int count = 0;
-    for (int p = 1; p <= kPositionCount; ++p) count += Board[p] > 0;
+    for (int p = 1; p <= kPositionCount; ++p) count += tiles()[p] > 0;
     return count;
   }
 
   QAccessibleInterface* child(int index) const override {
     if (index < 0) return nullptr;
     for (int p = 1; p <= kPositionCount; ++p) {
-      if (Board[p] > 0 && index-- == 0) return Tile(static_cast<Position>(p));
+      if (tiles()[p] > 0 && index-- == 0) return Tile(static_cast<Position>(p));
     }
     return nullptr;
   }
 
   int indexOfChild(const QAccessibleInterface* child) const override {
     for (int p = 1, index = 0; p <= kPositionCount; ++p) {
-      if (Board[p] <= 0) continue;
+      if (tiles()[p] <= 0) continue;
       if (tileIds_[p] != 0 && QAccessible::accessibleInterface(tileIds_[p]) == child) {
         return index;
       }
@@ -114,23 +119,20 @@ class BoardAccessible final : public QAccessibleWidget {
 
   QAccessibleInterface* childAt(int x, int y) const override {
     const QPoint at = widget()->mapFromGlobal(QPoint(x, y));
-    const Position p = HitTest(at.x(), at.y());
+    const Position p = HitTest(board().geometry(), tiles(), at.x(), at.y());
     return p != 0 ? Tile(p) : nullptr;
   }
 
   QAccessibleInterface* focusChild() const override {
-    if (CursorPos != 0 && Board[CursorPos] > 0 && widget()->hasFocus()) return Tile(CursorPos);
+    const Position cursor = board().cursor().pos();
+    if (cursor != 0 && tiles()[cursor] > 0 && widget()->hasFocus()) return Tile(cursor);
     return QAccessibleWidget::focusChild();
   }
 
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name) return BoardWidget::tr("Board");
     if (t == QAccessible::Description) {
-      const int tiles = TilesRemaining();
-      return (tiles == 1 ? BoardWidget::tr("1 tile") : BoardWidget::tr("%1 tiles").arg(tiles)) +
-             QStringLiteral(", ") +
-             (AvailableMoves == 1 ? BoardWidget::tr("1 move available")
-                                  : BoardWidget::tr("%1 moves available").arg(AvailableMoves));
+      return GameCounts(board().game());
     }
     return QAccessibleWidget::text(t);
   }
@@ -145,6 +147,15 @@ QAccessibleInterface* BoardFactory(const QString&, QObject* object) {
 }
 
 }  // namespace
+
+QString GameCounts(const Game& game) {
+  const int tiles = game.TilesRemaining();
+  const int moves = game.AvailableMoves;
+  return (tiles == 1 ? BoardWidget::tr("1 tile") : BoardWidget::tr("%1 tiles").arg(tiles)) +
+         QStringLiteral(", ") +
+         (moves == 1 ? BoardWidget::tr("1 move available")
+                     : BoardWidget::tr("%1 moves available").arg(moves));
+}
 
 void InstallBoardAccessibility() {
   static const bool installed = [] {
@@ -163,10 +174,11 @@ void AnnounceBoardChange(BoardWidget* board) {
 }
 
 void AnnounceCursorTile(BoardWidget* board) {
-  if (!QAccessible::isActive() || CursorPos == 0 || Board[CursorPos] <= 0) return;
+  const Position cursor = board->cursor().pos();
+  if (!QAccessible::isActive() || cursor == 0 || board->game().Board[cursor] <= 0) return;
   auto* boardInterface = dynamic_cast<BoardAccessible*>(BoardInterfaceOf(board));
   if (!boardInterface) return;
-  QAccessibleEvent focus(boardInterface->Tile(CursorPos), QAccessible::Focus);
+  QAccessibleEvent focus(boardInterface->Tile(cursor), QAccessible::Focus);
   QAccessible::updateAccessibility(&focus);
 }
 

@@ -2,7 +2,9 @@
 // how the game stands.
 #pragma once
 
-#include "core/game_state.h"
+#include <QString>
+
+#include "core/game.h"
 
 namespace kestalon {
 
@@ -11,6 +13,9 @@ class BoardWidget;
 // Makes the board known to assistive technology as a list of its present tiles; call once
 // before the first board is made.
 void InstallBoardAccessibility();
+
+// How the game stands, as the board's description reads it: "132 tiles, 5 moves available".
+QString GameCounts(const Game& game);
 
 // After a change of the board: the tiles, their states and the board's description.
 void AnnounceBoardChange(BoardWidget* board);

@@ -1,20 +1,18 @@
-// Painting the board into the main window's persistent drawing surface.
+// Painting the board: every present tile in painter's order, up to two of them highlighted.
 #pragma once
 
-#include "core/game_state.h"
+#include "core/game.h"
+
+class QPainter;
 
 namespace kestalon {
 
-class BoardWidget;
+struct TileGeometry;
+class TileImageList;
 
-// The board window that DrawBoard paints into; set once by the main window.
-void SetBoardWindow(BoardWidget* board);
-BoardWidget* BoardWindow();
-
-// Clears the board to green, draws every present tile in ascending position order with
-// highlightPos (0 = none) in the highlighted style, then shows the result in one refresh.
-void DrawBoard(Position highlightPos);
-// The same with two positions highlighted: the Show Moves dialog's listed move.
-void DrawBoardWithPair(Position first, Position second);
+// Draws every present tile of the board in ascending position order, first and second
+// (0 = none) in the highlighted style, onto a painter whose ground is already cleared.
+void PaintBoard(QPainter& painter, const BoardTiles& board, const TileGeometry& geometry,
+                TileImageList& pictures, Position first, Position second);
 
 }  // namespace kestalon

@@ -4,15 +4,13 @@
 #include "display/board_widget.h"
 
 #include <cmath>
-#include <optional>
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "core/keyboard_cursor.h"
 #include "display/board_accessibility.h"
-#include "display/layout/board_layout.h"
+#include "display/board_painter.h"
 
 namespace kestalon {
 namespace {
@@ -44,8 +42,9 @@ std::optional<BoardKey> BoardKeyFor(const QKeyEvent& event) {
 
 // A black ring with a yellow core around the face: it stands out on the pale tiles and on
 // the green ground alike.
-void PaintCursorRing(QPainter& painter, Position pos) {
-  const QRectF face(TilePosXY[pos].x, TilePosXY[pos].y, TileWidth, TileHeight);
+void PaintCursorRing(QPainter& painter, const TileGeometry& geometry, Position pos) {
+  const QRectF face(geometry.TilePosXY[pos].x, geometry.TilePosXY[pos].y, geometry.TileWidth,
+                    geometry.TileHeight);
   const QRectF ring = face.adjusted(-2, -2, 2, 2);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setBrush(Qt::NoBrush);
@@ -57,19 +56,28 @@ void PaintCursorRing(QPainter& painter, Position pos) {
 
 }  // namespace
 
-BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
+BoardWidget::BoardWidget(const Game& game, QWidget* parent)
+    : QWidget(parent), game_(game), geometry_(&BuildLayout(false)) {
   InstallBoardAccessibility();
   setObjectName(QStringLiteral("Board"));
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAutoFillBackground(false);
+  setFixedSize(geometry_->boardWidth, geometry_->boardHeight);
 }
 
-void BoardWidget::SetBoardSize(QSize size) {
-  setFixedSize(size);
+void BoardWidget::SetTileSize(bool large) {
+  geometry_ = &BuildLayout(large);
+  setFixedSize(geometry_->boardWidth, geometry_->boardHeight);
 }
 
-void BoardWidget::Cls() {
+TileImageList& BoardWidget::Pictures() {
+  std::optional<TileImageList>& pictures = pictures_[geometry_->large ? 1 : 0];
+  if (!pictures) pictures.emplace(geometry_->large);
+  return *pictures;
+}
+
+void BoardWidget::DrawBoard(Position first, Position second) {
   const qreal ratio = devicePixelRatioF();
   const QSize pixels = size() * ratio;
   if (surface_.size() != pixels || surface_.devicePixelRatio() != ratio) {
@@ -77,19 +85,21 @@ void BoardWidget::Cls() {
     surface_.setDevicePixelRatio(ratio);
   }
   surface_.fill(kBoardGreen);
-}
-
-void BoardWidget::Refresh() {
-  SettleCursor();
+  {
+    QPainter painter(&surface_);
+    PaintBoard(painter, game_.Board, *geometry_, Pictures(), first, second);
+  }
+  cursor_.Settle(game_);
   update();
   AnnounceBoardChange(this);
   ShowCursorMoves();  // after a deal or a load, the same place can hold another tile
 }
 
 void BoardWidget::ShowCursorMoves() {
-  const TileKind kind = CursorPos != 0 ? Board[CursorPos] : 0;
-  if (CursorPos == shownCursor_ && kind == shownCursorKind_) return;
-  shownCursor_ = CursorPos;
+  const Position pos = cursor_.pos();
+  const TileKind kind = pos != 0 ? game_.Board[pos] : TileKind{0};
+  if (pos == shownCursor_ && kind == shownCursorKind_) return;
+  shownCursor_ = pos;
   shownCursorKind_ = kind;
   update();
   if (hasFocus()) AnnounceCursorTile(this);
@@ -102,25 +112,32 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
     return;
   }
   painter.drawPixmap(0, 0, surface_);
-  if (CursorPos != 0 && Board[CursorPos] > 0) PaintCursorRing(painter, CursorPos);
+  const Position pos = cursor_.pos();
+  if (pos != 0 && game_.Board[pos] > 0) PaintCursorRing(painter, *geometry_, pos);
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
   // A mouse player's board shows no keyboard cursor.
-  CursorPos = 0;
+  cursor_.Hide();
   ShowCursorMoves();
+  if (event->button() == Qt::RightButton) {
+    emit MenuRequested(event->globalPosition().toPoint());
+    return;
+  }
+  if (event->button() != Qt::LeftButton && event->button() != Qt::MiddleButton) return;
   const QPointF at = event->position();
-  emit Pressed(event->button(), static_cast<int>(std::floor(at.x())),
-               static_cast<int>(std::floor(at.y())));
+  emit TilePressed(HitTest(*geometry_, game_.Board, static_cast<int>(std::floor(at.x())),
+                           static_cast<int>(std::floor(at.y()))));
 }
 
 void BoardWidget::keyPressEvent(QKeyEvent* event) {
   const bool menuKey = event->key() == Qt::Key_Menu ||
                        (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
   if (menuKey) {
-    const QPoint beside = CursorPos != 0
-                              ? QPoint(TilePosXY[CursorPos].x + TileWidth, TilePosXY[CursorPos].y)
-                              : QPoint(0, 0);
+    const Position pos = cursor_.pos();
+    const QPoint beside = pos != 0 ? QPoint(geometry_->TilePosXY[pos].x + geometry_->TileWidth,
+                                            geometry_->TilePosXY[pos].y)
+                                   : QPoint(0, 0);
     emit MenuRequested(mapToGlobal(beside));
     return;
   }
@@ -129,8 +146,9 @@ void BoardWidget::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
     return;
   }
-  BoardKeyPress(*key);
+  const std::optional<Position> press = cursor_.KeyPress(*key, game_, *geometry_);
   ShowCursorMoves();
+  if (press) emit TilePressed(*press);
 }
 
 void BoardWidget::focusInEvent(QFocusEvent* event) {

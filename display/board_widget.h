@@ -1,12 +1,19 @@
-// The main window's board area: a drawing surface that keeps what was drawn on it, with the
-// keyboard cursor shown over it.
+// The main window's board area: shows a game on a drawing surface that keeps what was drawn
+// on it, with the keyboard cursor over it, and turns presses and board keys into the
+// positions they press.
 #pragma once
+
+#include <array>
+#include <optional>
 
 #include <QColor>
 #include <QPixmap>
 #include <QWidget>
 
-#include "core/game_state.h"
+#include "core/game.h"
+#include "display/layout/board_layout.h"
+#include "display/layout/keyboard_cursor.h"
+#include "display/tile_image_list.h"
 
 namespace kestalon {
 
@@ -16,21 +23,27 @@ class BoardWidget : public QWidget {
   Q_OBJECT
 
  public:
-  explicit BoardWidget(QWidget* parent = nullptr);
+  // Shows game, which the caller owns and which outlives the board.
+  explicit BoardWidget(const Game& game, QWidget* parent = nullptr);
 
-  // Gives the board its client size; the next Cls makes a surface of that size.
-  void SetBoardSize(QSize size);
-  // Clears the surface to the background colour; nothing is shown until Refresh.
-  void Cls();
+  // The tile size: its geometry, its pictures and exactly its board size.
+  void SetTileSize(bool large);
+  const TileGeometry& geometry() const { return *geometry_; }
+  const Game& game() const { return game_; }
+  const KeyboardCursor& cursor() const { return cursor_; }
+
+  // Clears the surface to green, draws every present tile with first and second (0 = none)
+  // highlighted, then shows it in one refresh, the keyboard cursor brought up to date.
+  void DrawBoard(Position first, Position second = 0);
   // The surface that drawing goes into, sized in logical pixels.
-  QPixmap& Surface() { return surface_; }
-  // Shows what was drawn, with the keyboard cursor brought up to date with the board.
-  void Refresh();
+  const QPixmap& Surface() const { return surface_; }
 
  signals:
-  // A mouse-button press at client pixel (x, y); releases and moves are not reported.
-  void Pressed(Qt::MouseButton button, int x, int y);
-  // The Menu key or Shift+F10: the Game menu wanted at a global position.
+  // A left or middle click on a tile or on empty space (0), or Space, Return or Escape on the
+  // board: what a left click at that position does is wanted.
+  void TilePressed(Position pos);
+  // The right button (at the pointer), the Menu key or Shift+F10 (beside the cursor): the
+  // Game menu wanted at a global position.
   void MenuRequested(QPoint globalPos);
 
  protected:
@@ -44,7 +57,12 @@ class BoardWidget : public QWidget {
  private:
   // Repaints and tells assistive technology when the cursor marks another tile.
   void ShowCursorMoves();
+  TileImageList& Pictures();
 
+  const Game& game_;
+  const TileGeometry* geometry_;
+  std::array<std::optional<TileImageList>, 2> pictures_;  // regular, large: made on first use
+  KeyboardCursor cursor_;
   QPixmap surface_;
   Position shownCursor_ = 0;
   TileKind shownCursorKind_ = 0;

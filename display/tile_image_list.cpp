@@ -46,11 +46,10 @@ QImage LoadPicture(bool large, int kind, bool hiDpi, QSize pixelSize) {
 }  // namespace
 
 TileImageList::TileImageList(bool large)
-    : large_(large), pictureSize_(large ? QSize(72, 63) : QSize(48, 42)) {
-  Load(false, normal_);
-}
+    : large_(large), pictureSize_(large ? QSize(72, 63) : QSize(48, 42)) {}
 
 void TileImageList::Load(bool hiDpi, Pictures& set) const {
+  set.loaded = true;
   for (int kind = 1; kind <= kKindCount; ++kind) {
     const QImage picture = LoadPicture(large_, kind, hiDpi, pictureSize_ * (hiDpi ? 2 : 1));
     if (picture.isNull()) continue;
@@ -58,14 +57,11 @@ void TileImageList::Load(bool hiDpi, Pictures& set) const {
   }
 }
 
-const QPixmap& TileImageList::Picture(TileKind kind, DrawStyle style, bool hiDpi) const {
+const QPixmap& TileImageList::Picture(TileKind kind, DrawStyle style, bool hiDpi) {
   static const QPixmap none;
   if (!IsValidKind(kind)) return none;
-  if (hiDpi && !doubledLoaded_) {
-    Load(true, doubled_);
-    doubledLoaded_ = true;
-  }
   Pictures& set = hiDpi ? doubled_ : normal_;
+  if (!set.loaded) Load(hiDpi, set);
   if (style != DrawStyle::Selected) return set.transparent[kind];
   // Highlighted versions are made when first needed: a game highlights few kinds.
   QPixmap& selected = set.selected[kind];
@@ -75,20 +71,10 @@ const QPixmap& TileImageList::Picture(TileKind kind, DrawStyle style, bool hiDpi
   return selected;
 }
 
-void TileImageList::Draw(QPainter& painter, TileKind kind, int x, int y, DrawStyle style) const {
+void TileImageList::Draw(QPainter& painter, TileKind kind, int x, int y, DrawStyle style) {
   const bool hiDpi = painter.device() && painter.device()->devicePixelRatioF() > 1.0;
   const QPixmap& picture = Picture(kind, style, hiDpi);
   if (!picture.isNull()) painter.drawPixmap(x, y, picture);
-}
-
-const TileImageList& LargeTileList() {
-  static const TileImageList list(true);
-  return list;
-}
-
-const TileImageList& RegularTileList() {
-  static const TileImageList list(false);
-  return list;
 }
 
 }  // namespace kestalon

@@ -1,11 +1,12 @@
-// One set of 42 tile pictures, with white made transparent and a highlighted version of each.
+// One set of 42 tile pictures, with white made transparent and a highlighted version of each,
+// decoded when first drawn at the pixel density in use.
 #pragma once
 
 #include <array>
 
 #include <QPixmap>
 
-#include "core/game_state.h"
+#include "core/game.h"
 
 class QPainter;
 
@@ -16,7 +17,7 @@ enum class DrawStyle { Transparent = 1, Selected = 2 };
 
 class TileImageList {
  public:
-  // Loads the pictures of one tile size from the compiled-in artwork.
+  // The pictures of one tile size from the compiled-in artwork; nothing is decoded yet.
   explicit TileImageList(bool large);
 
   bool large() const { return large_; }
@@ -24,26 +25,22 @@ class TileImageList {
   QSize pictureSize() const { return pictureSize_; }
   // Draws picture kind (1..42) with its top-left corner at (x, y); other kinds draw nothing.
   // A surface of high pixel density gets the twice-size picture.
-  void Draw(QPainter& painter, TileKind kind, int x, int y, DrawStyle style) const;
-  const QPixmap& Picture(TileKind kind, DrawStyle style, bool hiDpi = false) const;
+  void Draw(QPainter& painter, TileKind kind, int x, int y, DrawStyle style);
+  const QPixmap& Picture(TileKind kind, DrawStyle style, bool hiDpi = false);
 
  private:
   struct Pictures {
+    bool loaded = false;
     std::array<QPixmap, 43> transparent;
     std::array<QPixmap, 43> selected;
   };
-  void Load(bool hiDpi, Pictures& set) const;
+  void Load(bool hiDpi, Pictures& set) const;  // fills set, touches nothing else
 
   bool large_;
   QSize pictureSize_;
-  mutable Pictures normal_;
-  // Loaded on first use: most screens never need them.
-  mutable Pictures doubled_;
-  mutable bool doubledLoaded_ = false;
+  // A cache of decoded pictures: plain and twice-size, each decoded on first use.
+  Pictures normal_;
+  Pictures doubled_;
 };
-
-// The image lists of the main window, loaded on first use.
-const TileImageList& LargeTileList();
-const TileImageList& RegularTileList();
 
 }  // namespace kestalon

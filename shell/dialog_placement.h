@@ -1,4 +1,5 @@
-// Opening a dialog modally, centred over the main window by the windows' outer sizes.
+// Placing windows by their outer sizes: a dialog over the main window, the main window on its
+// screen.
 #pragma once
 
 #include <functional>
@@ -13,6 +14,9 @@ namespace kestalon {
 // dialog is not kept on the screen: one larger than the main window lies left of or above
 // the main window's corner.
 void CentreOverMainWindow(QWidget& dialog, const QWidget& mainWindow);
+
+// Centres a window on its screen by its outer size (frame included, once it has one).
+void CentreOnScreen(QWidget* window);
 
 // Runs the dialog's load step first (so that it has filled itself before anything is
 // placed), then centres it over the main window and shows it modally. Returns once the

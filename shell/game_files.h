@@ -3,24 +3,25 @@
 
 #include <QString>
 
+#include "core/game.h"
+
 class QWidget;
 
 namespace kestalon {
 
-// Reads and checks the whole saved game, then replaces Board, MoveHistory, MoveIndex and
-// RedoLimit and recounts AvailableMoves without announcing anything. Returns false, with
-// the game unchanged, when the file cannot be read or is not a valid saved game; error
-// (when given) then says why.
-bool LoadGameFile(const QString& name, QString* error = nullptr);
+// Reads and checks the whole saved game and replaces game with it: nothing picked, the moves
+// counted, nothing announced. Returns false, with game unchanged, when the file cannot be
+// read or is not a valid saved game; error (when given) then says why.
+bool LoadGameFile(const QString& name, Game& game, QString* error = nullptr);
 
-// Writes the game in progress to name, replacing an existing file only once the new one is
-// complete. False, with the reason in error (when given), when it could not be written.
-bool SaveGameFile(const QString& name, QString* error = nullptr);
+// Writes game to name, replacing an existing file only once the new one is complete. False,
+// with the reason in error (when given), when it could not be written.
+bool SaveGameFile(const QString& name, const Game& game, QString* error = nullptr);
 
 // The Game menu's Load Game and Save Game commands, with their file dialogs and messages
-// (shown through the hooks of shell/file_dialogs.h). Load Game redraws the board.
-void LoadGameCommand(QWidget* mainWindow);
-void SaveGameCommand(QWidget* mainWindow);
+// (shown through the hooks of shell/file_dialogs.h). Load Game returns whether game changed.
+bool LoadGameCommand(QWidget* mainWindow, Game& game);
+void SaveGameCommand(QWidget* mainWindow, const Game& game);
 
 struct OptionFlags {
   bool sound = true;

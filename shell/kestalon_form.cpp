@@ -1,9 +1,8 @@
-// The main window: the menu bar, the board area, and the translation of their events
-// into calls on the game.
+// The main window: the menu bar and the board, the translation of their events into
+// operations on the game, and of what those report into drawing, sound and dialogs.
 #include "shell/kestalon_form.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QIcon>
 #include <QLayout>
 #include <QMenu>
@@ -12,61 +11,13 @@
 #include "assets/asset_paths.h"
 #include "core/rules.h"
 #include "dialogs/dialogs.h"
-#include "display/board_painter.h"
 #include "display/board_widget.h"
-#include "display/layout/board_layout.h"
-#include "display/tile_size.h"
+#include "shell/dialog_placement.h"
 #include "shell/formats/command_line.h"
 #include "shell/game_files.h"
+#include "shell/settings_location.h"
 
 namespace kestalon {
-
-KestalonForm::KestalonForm(QWidget* parent) : QMainWindow(parent) {
-  setObjectName(QStringLiteral("KestalonForm"));
-  setWindowTitle(QStringLiteral("PC Kestalon"));
-  QIcon icon;
-  // The sizes a window frame and task switcher show; the desktop takes larger ones from
-  // the installed icon theme. Each size given here is decoded at start-up.
-  for (int size : {16, 32, 48}) icon.addFile(IconPath(size));
-  setWindowIcon(icon);
-
-  board_ = new BoardWidget(this);
-  setCentralWidget(board_);
-  // The board fixes the client size and the window follows it.
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
-  SetBoardWindow(board_);
-  connect(board_, &BoardWidget::Pressed, this, [](Qt::MouseButton button, int x, int y) {
-    switch (button) {
-      case Qt::LeftButton:
-        BoardMousePress(MouseButton::Left, x, y);
-        break;
-      case Qt::MiddleButton:
-        BoardMousePress(MouseButton::Middle, x, y);
-        break;
-      case Qt::RightButton:
-        BoardMousePress(MouseButton::Right, x, y);
-        break;
-      default:
-        break;
-    }
-  });
-
-  // The board keeps the keyboard: Qt gives it back whenever a dialog or menu closes.
-  board_->setFocus();
-  connect(board_, &BoardWidget::MenuRequested, this, &KestalonForm::PopupGameMenuAt);
-
-  BuildMenus();
-  runtime_ = std::make_unique<QtRuntime>([this] { return optsound_->isChecked(); });
-  InstallRuntime(runtime_.get());
-  InstallView(this);
-}
-
-KestalonForm::~KestalonForm() {
-  InstallView(nullptr);
-  InstallRuntime(nullptr);
-  SetBoardWindow(nullptr);
-}
-
 namespace {
 
 QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
@@ -79,7 +30,43 @@ void AddSeparator(QMenu* menu, const char* name) {
   menu->addSeparator()->setObjectName(QLatin1String(name));
 }
 
+// The sound files, played from the program's folder.
+QString SoundFileName(GameSound sound) {
+  switch (sound) {
+    case GameSound::Alert:
+      return QStringLiteral("/alert.wav");
+    case GameSound::WellDone:
+      return QStringLiteral("/welldone.wav");
+    case GameSound::GameOver:
+      return QStringLiteral("/gameover.wav");
+    case GameSound::None:
+      break;
+  }
+  return {};
+}
+
 }  // namespace
+
+KestalonForm::KestalonForm(std::unique_ptr<RandomSource> random) : random_(std::move(random)) {
+  setObjectName(QStringLiteral("KestalonForm"));
+  setWindowTitle(QStringLiteral("PC Kestalon"));
+  QIcon icon;
+  // The sizes a window frame and task switcher show; the desktop takes larger ones from
+  // the installed icon theme. Each size given here is decoded at start-up.
+  for (int size : {16, 32, 48}) icon.addFile(IconPath(size));
+  setWindowIcon(icon);
+
+  board_ = new BoardWidget(game_, this);
+  setCentralWidget(board_);
+  // The board fixes the client size and the window follows it.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  // The mouse and the board keys reach the game by the same road.
+  connect(board_, &BoardWidget::TilePressed, this, &KestalonForm::PressTile);
+  connect(board_, &BoardWidget::MenuRequested, this, &KestalonForm::PopupGameMenuAt);
+  // The board keeps the keyboard: Qt gives it back whenever a dialog or menu closes.
+  board_->setFocus();
+  BuildMenus();
+}
 
 void KestalonForm::BuildMenus() {
   menusGame_ = menuBar()->addMenu(QStringLiteral("&Game"));
@@ -88,21 +75,21 @@ void KestalonForm::BuildMenus() {
           this, &KestalonForm::NewGame);
   AddSeparator(menusGame_, "Menus_Separator0");
   connect(AddItem(menusGame_, "Menus_Game_Load", QStringLiteral("&Load Game")), &QAction::triggered,
-          this, [this] { LoadGameCommand(this); });
+          this, &KestalonForm::LoadGame);
   connect(AddItem(menusGame_, "Menus_Game_Save", QStringLiteral("&Save Game")), &QAction::triggered,
-          this, [this] { SaveGameCommand(this); });
+          this, [this] { SaveGameCommand(this, game_); });
   AddSeparator(menusGame_, "Menus_Separator1");
   connect(AddItem(menusGame_, "Menus_Game_Status", QStringLiteral("Status")), &QAction::triggered,
-          this, [this] { OpenStatus(this); });
+          this, [this] { OpenStatus(this, game_); });
   connect(AddItem(menusGame_, "Menus_Game_Show", QStringLiteral("Show  Available Moves")),
-          &QAction::triggered, this, [this] { OpenShowMoves(this); });
+          &QAction::triggered, this, &KestalonForm::ShowMoves);
   AddSeparator(menusGame_, "Menus_Seperator2");
   menusGameReplay_ = AddItem(menusGame_, "Menus_Game_Replay", QStringLiteral("Replay Moves"));
-  connect(menusGameReplay_, &QAction::triggered, this, [this] { OpenReplay(this); });
+  connect(menusGameReplay_, &QAction::triggered, this, &KestalonForm::Replay);
   menusGameRedo_ = AddItem(menusGame_, "Menus_Game_Redo", QStringLiteral("Redo Move"));
-  connect(menusGameRedo_, &QAction::triggered, this, [] { Redo(); });
+  connect(menusGameRedo_, &QAction::triggered, this, &KestalonForm::Redo);
   menusGameUndo_ = AddItem(menusGame_, "Menus_Game_Undo", QStringLiteral("&Undo (Last Move Only)"));
-  connect(menusGameUndo_, &QAction::triggered, this, [] { Undo(); });
+  connect(menusGameUndo_, &QAction::triggered, this, &KestalonForm::Undo);
   AddSeparator(menusGame_, "Menus_Separator3");
   connect(AddItem(menusGame_, "Menus_Game_Exit", QStringLiteral("E&xit")), &QAction::triggered,
           this, &KestalonForm::Exit);
@@ -137,50 +124,34 @@ void KestalonForm::FormLoad(const QStringList& arguments) {
   // Defaults, in force unless the settings file says otherwise.
   optsound_->setChecked(true);
   optlargetiles_->setChecked(false);
-  UseRegularTiles();
+  UseTileSize(false);
 
   OptionFlags flags{optsound_->isChecked(), optlargetiles_->isChecked()};
   if (ReadSettingsFile(flags)) {
     optsound_->setChecked(flags.sound);
     optlargetiles_->setChecked(flags.largeTiles);
-    if (optlargetiles_->isChecked()) {
-      UseLargeTiles();
-    } else {
-      UseRegularTiles();
-    }
+    UseTileSize(flags.largeTiles);
   }
 
   // A saved game named on the command line, else (or if it cannot be loaded) a new deal.
   const std::string name = ParseCommandLine(arguments.join(QLatin1Char(' ')).toStdString());
-  if (name.empty() || !FileExists(name) || !LoadGameFile(QString::fromStdString(name))) {
-    DealNewGame();
+  if (name.empty() || !FileExists(name) || !LoadGameFile(QString::fromStdString(name), game_)) {
+    const EndCheck check = DealNewGame(game_, *random_);
+    PlayGameSound(check.sound);
+    ShowResults(check.end);
   }
-
-  BuildLayout(optlargetiles_->isChecked());
-  kestalon::DrawBoard(0);
+  DrawBoard();
 }
 
 void KestalonForm::UpdateGameMenu() {
-  const GameMenuState state = CurrentGameMenuState();
+  const GameMenuState state = CurrentGameMenuState(game_);
   menusGameRedo_->setEnabled(state.redo);
   menusGameUndo_->setEnabled(state.undo);
   menusGameReplay_->setEnabled(state.replay);
 }
 
-void KestalonForm::DrawBoard(Position highlightPos) {
-  kestalon::DrawBoard(highlightPos);
-}
-
-void KestalonForm::ShowWellDone() {
-  ShowWellDoneDialog(this);
-}
-
-void KestalonForm::ShowNoAvailableMove() {
-  ShowNoAvailableMoveDialog(this);
-}
-
-void KestalonForm::PopupGameMenu() {
-  PopupGameMenuAt(QCursor::pos());
+void KestalonForm::DrawBoard(Position first, Position second) {
+  board_->DrawBoard(first, second);
 }
 
 void KestalonForm::PopupGameMenuAt(QPoint globalPos) {
@@ -197,21 +168,90 @@ void KestalonForm::showEvent(QShowEvent* event) {
   }
 }
 
+// A press shows its board first; then its sound starts and a result dialog opens.
+void KestalonForm::PressTile(Position pos) {
+  const PressOutcome outcome = kestalon::PressTile(game_, pos);
+  if (outcome.result == PressResult::Picked) DrawBoard(outcome.first);
+  if (outcome.result == PressResult::Dropped || outcome.result == PressResult::Removed) DrawBoard();
+  PlayGameSound(outcome.sound);
+  ShowResults(outcome.check.end);
+}
+
+void KestalonForm::PlayGameSound(GameSound sound) {
+  if (sound == GameSound::None || !optsound_->isChecked()) return;
+  sounds_.Play(ProgramDirPath() + SoundFileName(sound));
+}
+
+void KestalonForm::ShowResults(GameEnd end) {
+  while (end != GameEnd::Playing) {
+    GameEnd next = GameEnd::Playing;
+    ShowResultDialog(this, end, [this, &next] {
+      const EndCheck check = DealNewGame(game_, *random_);
+      PlayGameSound(check.sound);
+      DrawBoard();
+      next = check.end;
+    });
+    end = next;
+  }
+}
+
+// A deal, Undo and Redo announce the game's end before they draw: Redo of the last pair shows
+// the win before the empty board.
 void KestalonForm::NewGame() {
-  DealNewGame();
-  kestalon::DrawBoard(0);
+  const EndCheck check = DealNewGame(game_, *random_);
+  PlayGameSound(check.sound);
+  ShowResults(check.end);
+  DrawBoard();
+}
+
+void KestalonForm::Undo() {
+  if (const std::optional<EndCheck> check = kestalon::Undo(game_)) {
+    PlayGameSound(check->sound);
+    ShowResults(check->end);
+    DrawBoard();
+  }
+}
+
+void KestalonForm::Redo() {
+  if (const std::optional<EndCheck> check = kestalon::Redo(game_)) {
+    PlayGameSound(check->sound);
+    ShowResults(check->end);
+    DrawBoard();
+  }
+}
+
+void KestalonForm::ShowMoves() {
+  // Play presses the listed move's second tile, as the player's own press would.
+  const BoardRedraw redraw = [this](Position first, Position second) { DrawBoard(first, second); };
+  if (const Position second = OpenShowMoves(this, game_, redraw)) PressTile(second);
+}
+
+void KestalonForm::Replay() {
+  OpenReplay(this, game_, [this](Position first, Position second) { DrawBoard(first, second); });
+}
+
+void KestalonForm::LoadGame() {
+  LoadGameCommand(this, game_);
+  // Drawn whether a game was loaded, the file was refused or nothing was chosen.
+  DrawBoard();
+}
+
+// The board gets exactly its client size and the window follows it, so switching back and
+// forth never drifts; then the window is centred on its screen by its outer size.
+void KestalonForm::UseTileSize(bool large) {
+  board_->SetTileSize(large);
+  layout()->activate();
+  adjustSize();
+  CentreOnScreen(this);
+  DrawBoard();
 }
 
 void KestalonForm::ToggleLargeTiles() {
   // The action has already toggled its own check mark; apply the size it now shows.
   const Qt::WindowStates state = windowState();
   setWindowState(Qt::WindowNoState);
-  SelectedPos = 0;
-  if (optlargetiles_->isChecked()) {
-    UseLargeTiles();
-  } else {
-    UseRegularTiles();
-  }
+  DropPick(game_);
+  UseTileSize(optlargetiles_->isChecked());
   setWindowState(state);
 }
 

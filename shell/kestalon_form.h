@@ -1,4 +1,5 @@
-// The main window: menus, the board, and the start-up sequence.
+// The main window: it owns the one game in progress, turns menu commands, presses and board
+// keys into operations on it, and shows and sounds what each operation reports.
 #pragma once
 
 #include <memory>
@@ -6,8 +7,10 @@
 #include <QMainWindow>
 #include <QStringList>
 
-#include "core/runtime.h"
-#include "shell/qt_runtime.h"
+#include "core/game.h"
+#include "core/outcomes.h"
+#include "core/random_source.h"
+#include "shell/sound_player.h"
 
 class QAction;
 class QMenu;
@@ -16,27 +19,26 @@ namespace kestalon {
 
 class BoardWidget;
 
-class KestalonForm final : public QMainWindow, public GameView {
+class KestalonForm final : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit KestalonForm(QWidget* parent = nullptr);
-  ~KestalonForm() override;
+  // Deals from random, the clock-seeded generator unless a test scripts the deals.
+  explicit KestalonForm(
+      std::unique_ptr<RandomSource> random = std::make_unique<ClockSeededRandom>());
 
   // The start-up sequence; arguments are the program's arguments after its name.
   void FormLoad(const QStringList& arguments);
 
   // Enables Undo, Redo Move and Replay Moves as the move record allows.
   void UpdateGameMenu();
-
-  // GameView: what the game core asks of the main window.
-  void DrawBoard(Position highlightPos) override;
-  void ShowWellDone() override;
-  void ShowNoAvailableMove() override;
-  void PopupGameMenu() override;
+  // Redraws the whole board with up to two positions highlighted (0 = none).
+  void DrawBoard(Position first = 0, Position second = 0);
   // Brings the Game menu's items up to date and pops the menu up at a global position.
   void PopupGameMenuAt(QPoint globalPos);
 
+  // The game in progress. Tests set up positions through it; the window never caches it.
+  Game& game() { return game_; }
   BoardWidget* board() const { return board_; }
   QMenu* gameMenu() const { return menusGame_; }
   QAction* action(const char* name) const;
@@ -46,11 +48,28 @@ class KestalonForm final : public QMainWindow, public GameView {
 
  private:
   void BuildMenus();
+  // A left click on pos (0: empty space), from the mouse, a board key or Show Moves' Play.
+  void PressTile(Position pos);
+  // Plays a game sound from the program's folder while the Sound item is checked.
+  void PlayGameSound(GameSound sound);
+  // The result dialog for a won or lost game. A result dialog's New Game can deal a board
+  // without a move: that loss is sounded at once and its dialog shown once the open one has
+  // closed, so there is never a second result dialog on screen.
+  void ShowResults(GameEnd end);
   void NewGame();
+  void Undo();
+  void Redo();
+  void ShowMoves();
+  void Replay();
+  void LoadGame();
+  void UseTileSize(bool large);
   void ToggleLargeTiles();
   void SaveSettings();
   void Exit();
 
+  Game game_;
+  std::unique_ptr<RandomSource> random_;
+  SoundPlayer sounds_;
   BoardWidget* board_ = nullptr;
   QMenu* menusGame_ = nullptr;
   QAction* optsound_ = nullptr;
@@ -58,7 +77,6 @@ class KestalonForm final : public QMainWindow, public GameView {
   QAction* menusGameRedo_ = nullptr;
   QAction* menusGameUndo_ = nullptr;
   QAction* menusGameReplay_ = nullptr;
-  std::unique_ptr<QtRuntime> runtime_;
   bool shownBefore_ = false;
 };
 

@@ -1,11 +1,11 @@
-// Geometry of the fixed five-layer layout: where each position's face lies, and which
-// positions lie on it and beside it. Toolkit-free, so that the rules can use it.
+// Pixel geometry of the layout for one tile size: where each position's face lies on the
+// board, and which tile a point on the board hits. Toolkit-free.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
-#include "core/game_state.h"
+#include "core/game.h"
 
 namespace kestalon {
 
@@ -15,37 +15,28 @@ struct TilePoint {
   friend bool operator==(const TilePoint&, const TilePoint&) = default;
 };
 
-struct Neighbours {
-  Position above = 0;  // the tile lying on this one
-  Position left = 0;   // beside it on its left on screen
-  Position right = 0;  // beside it on its right
-  friend bool operator==(const Neighbours&, const Neighbours&) = default;
+// One tile size, laid out: immutable once built.
+struct TileGeometry {
+  bool large = false;
+  // Face size and depth band (63 x 55 + 9 large, 42 x 37 + 6 regular).
+  std::int16_t TileWidth = 0;
+  std::int16_t TileHeight = 0;
+  std::int16_t TileDepth = 0;
+  // The board's client size that the pictures need (960 x 480 or 640 x 360).
+  int boardWidth = 0;
+  int boardHeight = 0;
+  // Per position 0..144; entry 0 stays all zero.
+  std::array<TilePoint, kBoardEntries> TilePosXY{};
+
+  // A point strictly inside position p's face: its centre.
+  int CentreX(Position p) const { return TilePosXY[p].x + TileWidth / 2; }
+  int CentreY(Position p) const { return TilePosXY[p].y + TileHeight / 2; }
 };
 
-// Face size and depth band of the tile size last laid out (63 x 55 + 9 large, 42 x 37 + 6 regular).
-extern std::int16_t TileWidth;
-extern std::int16_t TileHeight;
-extern std::int16_t TileDepth;
-// Per position 0..144; entry 0 is never written and stays all zero.
-extern std::array<TilePoint, kBoardEntries> TilePosXY;
-extern std::array<Neighbours, kBoardEntries> TileNeighbours;
+// The geometry of the large or the regular tiles, built once.
+const TileGeometry& BuildLayout(bool large);
 
-// Board sizes (client pixels) that the pictures of each tile size need.
-inline constexpr int kLargeBoardWidth = 960;
-inline constexpr int kLargeBoardHeight = 480;
-inline constexpr int kRegularBoardWidth = 640;
-inline constexpr int kRegularBoardHeight = 360;
-
-// Sets the tile size variables and rewrites entries 1..144 of both tables.
-void BuildLayout(bool large);
-
-// Where a position sits in the grid: layer 1 (bottom) to 5, column and row counted in
-// half cells so that the three end tiles and the top tile are exact.
-struct GridPlace {
-  int layer = 0;
-  int halfColumn = 0;  // 0..28
-  int halfRow = 0;     // 0..14
-};
-GridPlace PlaceOf(Position p);
+// The highest-numbered present tile whose face strictly contains (X, Y), or 0.
+Position HitTest(const TileGeometry& geometry, const BoardTiles& board, int X, int Y);
 
 }  // namespace kestalon

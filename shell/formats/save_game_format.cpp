@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <bitset>
 
-#include "core/tile_kinds.h"
+#include "core/rules.h"
 
 namespace kestalon {
 namespace {
@@ -25,10 +25,10 @@ bool IsValidPosition(int pos) {
 
 // Slots 1..RedoLimit - 1 are the moves the game can still use: those in force and those
 // Redo can make again. Later slots are leftovers and are never read.
-SaveGameFault CheckMoveRecords(const SavedGame& game) {
+SaveGameFault CheckMoveRecords(const Game& game) {
   std::bitset<kBoardEntries> taken;
-  for (int m = 1; m < game.redoLimit; ++m) {
-    const MoveRecord& move = game.history[m];
+  for (int m = 1; m < game.RedoLimit; ++m) {
+    const MoveRecord& move = game.MoveHistory[m];
     if (!IsValidPosition(move.FirstPos) || !IsValidPosition(move.SecondPos) ||
         !IsValidKind(move.FirstKind) || !IsValidKind(move.SecondKind)) {
       return SaveGameFault::BadMoveRecord;
@@ -44,28 +44,28 @@ SaveGameFault CheckMoveRecords(const SavedGame& game) {
   return SaveGameFault::None;
 }
 
-SaveGameFault CheckBoardAgainstHistory(const SavedGame& game) {
+SaveGameFault CheckBoardAgainstHistory(const Game& game) {
   std::array<int, kKindCount + 1> kindCount{};
   int tiles = 0;
   for (int pos = 1; pos <= kPositionCount; ++pos) {
-    if (game.board[pos] == 0) continue;
+    if (game.Board[pos] == 0) continue;
     ++tiles;
-    ++kindCount[game.board[pos]];
+    ++kindCount[game.Board[pos]];
   }
-  if (tiles != 146 - 2 * game.moveIndex) return SaveGameFault::WrongTileCount;
+  if (tiles != 146 - 2 * game.MoveIndex) return SaveGameFault::WrongTileCount;
 
-  for (int m = 1; m < game.moveIndex; ++m) {
-    const MoveRecord& move = game.history[m];
-    if (game.board[move.FirstPos] != 0 || game.board[move.SecondPos] != 0) {
+  for (int m = 1; m < game.MoveIndex; ++m) {
+    const MoveRecord& move = game.MoveHistory[m];
+    if (game.Board[move.FirstPos] != 0 || game.Board[move.SecondPos] != 0) {
       return SaveGameFault::MoveNotEmpty;
     }
     ++kindCount[move.FirstKind];
     ++kindCount[move.SecondKind];
   }
-  for (int m = game.moveIndex; m < game.redoLimit; ++m) {
-    const MoveRecord& move = game.history[m];
-    if (game.board[move.FirstPos] != move.FirstKind ||
-        game.board[move.SecondPos] != move.SecondKind) {
+  for (int m = game.MoveIndex; m < game.RedoLimit; ++m) {
+    const MoveRecord& move = game.MoveHistory[m];
+    if (game.Board[move.FirstPos] != move.FirstKind ||
+        game.Board[move.SecondPos] != move.SecondKind) {
       return SaveGameFault::UndoneMoveNotInPlace;
     }
   }
@@ -113,47 +113,31 @@ std::string_view DescribeSaveGameFault(SaveGameFault fault) {
   return "unknown fault";
 }
 
-SavedGame CaptureGameState() {
-  SavedGame game;
-  game.board = Board;
-  game.history = MoveHistory;
-  game.moveIndex = MoveIndex;
-  game.redoLimit = RedoLimit;
-  return game;
-}
-
-void ApplyToGameState(const SavedGame& game) {
-  Board = game.board;
-  MoveHistory = game.history;
-  MoveIndex = game.moveIndex;
-  RedoLimit = game.redoLimit;
-}
-
-std::array<std::uint8_t, kSaveFileSize> EncodeSavedGame(const SavedGame& game) {
+std::array<std::uint8_t, kSaveFileSize> EncodeSavedGame(const Game& game) {
   std::array<std::uint8_t, kSaveFileSize> bytes{};
   std::copy(kSaveHeader.begin(), kSaveHeader.end(), bytes.begin());
-  for (std::size_t i = 0; i < game.board.size(); ++i) {
-    PutInt16(&bytes[kSaveBoardOffset + 2 * i], game.board[i]);
+  for (std::size_t i = 0; i < game.Board.size(); ++i) {
+    PutInt16(&bytes[kSaveBoardOffset + 2 * i], game.Board[i]);
   }
-  for (std::size_t m = 0; m < game.history.size(); ++m) {
+  for (std::size_t m = 0; m < game.MoveHistory.size(); ++m) {
     std::uint8_t* slot = &bytes[kSaveHistoryOffset + 8 * m];
-    PutInt16(slot, game.history[m].FirstPos);
-    PutInt16(slot + 2, game.history[m].FirstKind);
-    PutInt16(slot + 4, game.history[m].SecondPos);
-    PutInt16(slot + 6, game.history[m].SecondKind);
+    PutInt16(slot, game.MoveHistory[m].FirstPos);
+    PutInt16(slot + 2, game.MoveHistory[m].FirstKind);
+    PutInt16(slot + 4, game.MoveHistory[m].SecondPos);
+    PutInt16(slot + 6, game.MoveHistory[m].SecondKind);
   }
-  PutInt16(&bytes[kSaveMoveIndexOffset], game.moveIndex);
-  PutInt16(&bytes[kSaveRedoLimitOffset], game.redoLimit);
+  PutInt16(&bytes[kSaveMoveIndexOffset], game.MoveIndex);
+  PutInt16(&bytes[kSaveRedoLimitOffset], game.RedoLimit);
   return bytes;
 }
 
-SaveGameFault CheckSavedGame(const SavedGame& game) {
-  if (game.board[0] != 0) return SaveGameFault::BadBoardEntry;
-  for (TileKind kind : game.board) {
+SaveGameFault CheckSavedGame(const Game& game) {
+  if (game.Board[0] != 0) return SaveGameFault::BadBoardEntry;
+  for (TileKind kind : game.Board) {
     if (kind != 0 && !IsValidKind(kind)) return SaveGameFault::BadBoardEntry;
   }
-  if (game.moveIndex < 1 || game.moveIndex > kWonMoveIndex) return SaveGameFault::BadMoveIndex;
-  if (game.redoLimit < game.moveIndex || game.redoLimit > kWonMoveIndex) {
+  if (game.MoveIndex < 1 || game.MoveIndex > kWonMoveIndex) return SaveGameFault::BadMoveIndex;
+  if (game.RedoLimit < game.MoveIndex || game.RedoLimit > kWonMoveIndex) {
     return SaveGameFault::BadRedoLimit;
   }
   if (const SaveGameFault fault = CheckMoveRecords(game); fault != SaveGameFault::None) {
@@ -162,26 +146,30 @@ SaveGameFault CheckSavedGame(const SavedGame& game) {
   return CheckBoardAgainstHistory(game);
 }
 
-SaveGameFault DecodeSavedGame(std::span<const std::uint8_t> bytes, SavedGame& game) {
+SaveGameFault DecodeSavedGame(std::span<const std::uint8_t> bytes, Game& game) {
   if (bytes.size() < kSaveHeader.size() ||
       !std::equal(kSaveHeader.begin(), kSaveHeader.end(), bytes.begin())) {
     return SaveGameFault::WrongHeader;
   }
   if (bytes.size() < kSaveFileSize) return SaveGameFault::TooShort;
 
-  SavedGame read;
-  for (std::size_t i = 0; i < read.board.size(); ++i) {
-    read.board[i] = GetInt16(&bytes[kSaveBoardOffset + 2 * i]);
+  Game read;
+  for (std::size_t i = 0; i < read.Board.size(); ++i) {
+    read.Board[i] = GetInt16(&bytes[kSaveBoardOffset + 2 * i]);
   }
-  for (std::size_t m = 0; m < read.history.size(); ++m) {
+  for (std::size_t m = 0; m < read.MoveHistory.size(); ++m) {
     const std::uint8_t* slot = &bytes[kSaveHistoryOffset + 8 * m];
-    read.history[m] = {GetInt16(slot), GetInt16(slot + 2), GetInt16(slot + 4), GetInt16(slot + 6)};
+    read.MoveHistory[m] = {GetInt16(slot), GetInt16(slot + 2), GetInt16(slot + 4),
+                           GetInt16(slot + 6)};
   }
-  read.moveIndex = GetInt16(&bytes[kSaveMoveIndexOffset]);
-  read.redoLimit = GetInt16(&bytes[kSaveRedoLimitOffset]);
+  read.MoveIndex = GetInt16(&bytes[kSaveMoveIndexOffset]);
+  read.RedoLimit = GetInt16(&bytes[kSaveRedoLimitOffset]);
 
   const SaveGameFault fault = CheckSavedGame(read);
-  if (fault == SaveGameFault::None) game = read;
+  if (fault != SaveGameFault::None) return fault;
+  // Status and Show Moves read the count; a loaded game is never announced as won or lost.
+  read.AvailableMoves = CountAvailableMoves(read);
+  game = read;
   return fault;
 }
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "core/game_state.h"
+#include "core/game.h"
 
 namespace kestalon {
 
@@ -19,15 +19,6 @@ inline constexpr std::size_t kSaveHistoryOffset = 301;  // slot m at 301 + 8 m
 inline constexpr std::size_t kSaveMoveIndexOffset = 885;
 inline constexpr std::size_t kSaveRedoLimitOffset = 887;
 inline constexpr std::size_t kSaveFileSize = 889;
-
-// Everything a saved game holds, apart from the live game state.
-struct SavedGame {
-  std::array<TileKind, kBoardEntries> board{};
-  std::array<MoveRecord, kHistorySlots> history{};
-  std::int16_t moveIndex = 0;
-  std::int16_t redoLimit = 0;
-  friend bool operator==(const SavedGame&, const SavedGame&) = default;
-};
 
 // Why a file is not accepted as a saved game; the first fault found, in this order.
 enum class SaveGameFault {
@@ -48,18 +39,15 @@ enum class SaveGameFault {
 
 std::string_view DescribeSaveGameFault(SaveGameFault fault);
 
-// The live game state (Board, MoveHistory, MoveIndex, RedoLimit) as a saved game, and back.
-SavedGame CaptureGameState();
-void ApplyToGameState(const SavedGame& game);
+// The exact bytes of the file for a game: its board, move record and the two move counters.
+std::array<std::uint8_t, kSaveFileSize> EncodeSavedGame(const Game& game);
 
-// The exact bytes of the file for a game.
-std::array<std::uint8_t, kSaveFileSize> EncodeSavedGame(const SavedGame& game);
-
-// Reads and checks a file's bytes; bytes after the first 889 are ignored. Fills game only
-// when the result is SaveGameFault::None.
-SaveGameFault DecodeSavedGame(std::span<const std::uint8_t> bytes, SavedGame& game);
+// Reads and checks a file's bytes into a new game, with nothing picked and its moves counted;
+// bytes after the first 889 are ignored. Replaces game only when the result is
+// SaveGameFault::None, so a refused file leaves the game in progress as it was.
+SaveGameFault DecodeSavedGame(std::span<const std::uint8_t> bytes, Game& game);
 
 // The consistency checks alone, for a game held in memory.
-SaveGameFault CheckSavedGame(const SavedGame& game);
+SaveGameFault CheckSavedGame(const Game& game);
 
 }  // namespace kestalon

@@ -1,94 +1,98 @@
-// A press on the board: picking, refusing, dropping and removing; counting the moves left and
-// announcing a lost game.
+// A press on the board: picking, refusing, dropping and removing, with what each reports;
+// counting and listing the moves left.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "core/rules.h"
 #include "tests/support/board_setup.h"
-#include "tests/support/fake_runtime.h"
 
 namespace kestalon::testing {
+namespace {
 
-using enum MouseButton;
-using Journal = std::vector<std::string>;
-const std::string kAlert = "sound:/game/alert.wav";
-const std::string kLoss = "sound:/game/gameover.wav";
-
-static void Press(Position p, MouseButton button = Left) {
-  BoardMousePress(button, CentreX(p), CentreY(p));
-}
+using enum PressResult;
+using enum Refusal;
+constexpr GameSound kQuiet = GameSound::None, kAlert = GameSound::Alert;
 
 struct PressCase {
   const char* what;
-  Position picked, pressed, pickedAfter;
-  MouseButton button;
-  bool sound, removed;
-  Journal journal;
+  Position picked, pressed;
+  PressOutcome outcome;
+  Position pickedAfter;
 };
 
-// Position 57 is empty space on the board below.
+PressOutcome Outcome(PressResult result, Refusal refusal, Position first, Position second,
+                     GameSound sound, GameEnd end = GameEnd::Playing) {
+  PressOutcome outcome;
+  outcome.result = result;
+  outcome.refusal = refusal;
+  outcome.first = first;
+  outcome.second = second;
+  outcome.sound = sound;
+  if (result == Removed) outcome.check = {end, sound};
+  return outcome;
+}
+
+// Position 57 is empty space on the board below; 13 is a Green dragon, 2 lies between 1 and 3.
 const PressCase kPressCases[] = {
-    {"pick a free tile", 0, 1, 1, Left, true, false, {"draw:1"}},
-    {"blocked tile", 0, 2, 0, Left, true, false, {kAlert}},
-    {"second pick of another kind", 1, 13, 1, Left, true, false, {kAlert}},
-    {"empty space, nothing picked", 0, 57, 0, Left, true, false, {kAlert}},
-    {"empty space drops the pick", 1, 57, 0, Left, true, false, {"draw:0"}},
-    {"the picked tile again drops it", 1, 1, 0, Left, true, false, {"draw:0"}},
-    {"the last pair, middle button", 12, 1, 0, Middle, true, true, {"draw:0", kLoss, "noavail"}},
-    {"the last pair, sound off", 12, 1, 0, Left, false, true, {"draw:0", "noavail"}},
-    {"right button", 1, 12, 1, Right, true, false, {"popup"}},
+    {"pick a free tile", 0, 1, Outcome(Picked, None, 1, 0, kQuiet), 1},
+    {"blocked tile", 0, 2, Outcome(Refused, Blocked, 0, 2, kAlert), 0},
+    {"blocked tile while picked", 1, 2, Outcome(Refused, Blocked, 1, 2, kAlert), 1},
+    {"second pick of another kind", 1, 13, Outcome(Refused, NoMatch, 1, 13, kAlert), 1},
+    {"empty space, nothing picked", 0, 57, Outcome(Refused, EmptySpace, 0, 0, kAlert), 0},
+    {"empty space drops the pick", 1, 57, Outcome(Dropped, None, 1, 0, kQuiet), 0},
+    {"the last pair", 12, 1,
+     Outcome(Removed, None, 12, 1, GameSound::GameOver, GameEnd::NoMoveLeft), 0},
 };
 
-TEST(BoardMousePress, PickRefuseDropRemoveAndTheRightButton) {
+TEST(PressTile, PickRefuseDropRemove) {
   for (const PressCase& c : kPressCases) {
     SCOPED_TRACE(c.what);
-    FakeGame game({}, c.sound);
-    // Free: 1, 3, 12, 13, 20; 2 lies between 1 and 3. Red dragons 1, 2, 12: one move, 1-12.
-    SetUpBoard({{1, 9}, {2, 9}, {3, 10}, {12, 9}, {13, 11}, {20, 12}});
-    MoveIndex = 3;
-    RedoLimit = 6;
-    SelectedPos = c.picked;
-    auto expected = Board;
-    if (c.removed) expected[c.picked] = expected[c.pressed] = 0;
-    Press(c.pressed, c.button);
-    EXPECT_EQ(SelectedPos, c.pickedAfter);
-    EXPECT_EQ(game.view.journal, c.journal);
-    EXPECT_EQ(Board, expected);
+    // Free: 1, 3, 12, 13, 20. Red dragons 1, 2, 12: one move, 1-12.
+    Game game = BoardWith({{1, 9}, {2, 9}, {3, 10}, {12, 9}, {13, 11}, {20, 12}});
+    game.MoveIndex = 3;
+    game.RedoLimit = 6;
+    game.SelectedPos = c.picked;
+    auto expected = game.Board;
+    const bool removed = c.outcome.result == Removed;
+    if (removed) expected[c.picked] = expected[c.pressed] = 0;
+    EXPECT_EQ(PressTile(game, c.pressed), c.outcome);
+    EXPECT_EQ(game.SelectedPos, c.pickedAfter);
+    EXPECT_EQ(game.Board, expected);
     // A removed pair goes into slot MoveIndex and cuts off what could have been redone.
-    EXPECT_EQ(MoveHistory[3], (c.removed ? MoveRecord{12, 9, 1, 9} : MoveRecord{}));
-    EXPECT_EQ(MoveIndex, c.removed ? 4 : 3);
-    EXPECT_EQ(RedoLimit, c.removed ? 4 : 6);
+    EXPECT_EQ(game.MoveHistory[3], (removed ? MoveRecord{12, 9, 1, 9} : MoveRecord{}));
+    EXPECT_EQ(game.MoveIndex, removed ? 4 : 3);
+    EXPECT_EQ(game.RedoLimit, removed ? 4 : 6);
   }
 }
 
-TEST(FindAvailableMove, ListsEveryFreeMatchingPairInOrder) {
-  FakeGame game;
+// The pick pressed again is dropped, and the moves are counted again: here there are none.
+TEST(PressTile, ThePickPressedAgainCountsTheMoves) {
+  Game game = BoardWith({{1, 9}, {12, 10}});
+  game.SelectedPos = 1;
+  game.AvailableMoves = 5;
+  const PressOutcome outcome = PressTile(game, 1);
+  EXPECT_EQ(outcome.result, Dropped);
+  EXPECT_EQ(outcome.check, (EndCheck{GameEnd::NoMoveLeft, GameSound::GameOver}));
+  EXPECT_EQ(game.AvailableMoves, 0);
+}
+
+TEST(FindAvailableMove, ListsEveryFreeMatchingPairInOrderAndPicksItsFirstTile) {
   // Free White dragons 1, 12, 13, 57 (2 lies between 1 and 3); flowers 20, 31; a season 21.
-  SetUpBoard({{13, 10}, {1, 10}, {2, 10}, {3, 11}, {12, 10}, {57, 10}, {20, 1}, {31, 4}, {21, 5}});
+  Game game = BoardWith(
+      {{13, 10}, {1, 10}, {2, 10}, {3, 11}, {12, 10}, {57, 10}, {20, 1}, {31, 4}, {21, 5}});
   std::vector<std::pair<int, int>> listed;
-  Position a = 0, b = 0;
-  for (int n = 1; FindAvailableMove(n, a, b); ++n) listed.emplace_back(a, b);
+  for (int n = 1; const auto move = FindAvailableMove(game, n); ++n) {
+    listed.emplace_back(move->first, move->second);
+  }
   EXPECT_EQ(listed, (std::vector<std::pair<int, int>>{
                         {1, 12}, {1, 13}, {1, 57}, {12, 13}, {12, 57}, {13, 57}, {20, 31}}));
+  EXPECT_EQ(CountAvailableMoves(game), 7);
+  EXPECT_EQ(PickAvailableMove(game, 4), (MovePair{12, 13}));
+  EXPECT_EQ(game.SelectedPos, 12);
+  EXPECT_EQ(PickAvailableMove(game, 8), std::nullopt);
+  EXPECT_EQ(game.SelectedPos, 0);
 }
 
-// The loss dialog's New Game deals a board that again has no move: the second announcement
-// waits until the first dialog has closed, so one copy is ever open.
-TEST(CheckAvailableMoves, LossDealtFromTheLossDialogShowsOneDialogAtATime) {
-  FakeGame game;
-  SetUpBoard({{1, 9}, {12, 10}});
-  game.view.whileNoMovesOpen = [&] {
-    SetUpBoard({{1, 11}, {12, 12}});  // stands in for a deal without a move
-    CheckAvailableMoves();
-    game.view.DrawBoard(0);
-  };
-  Press(1);
-  Press(1);  // the pick pressed again: dropped, and the moves counted again
-  EXPECT_EQ(game.view.maxNoMovesOpen, 1);
-  EXPECT_EQ(game.view.journal,
-            (Journal{"draw:1", "draw:0", kLoss, "noavail", kLoss, "draw:0", "noavail"}));
-}
-
+}  // namespace
 }  // namespace kestalon::testing

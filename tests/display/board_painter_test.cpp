@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "assets/asset_paths.h"
-#include "display/board_painter.h"
 #include "display/board_widget.h"
-#include "display/tile_size.h"
 #include "tests/support/board_setup.h"
 
 namespace kestalon {
@@ -27,29 +25,30 @@ QImage Over(QImage image, bool large, Pictures pictures, bool silhouettes = fals
 }
 
 TEST(DrawBoard, PicturesInPositionOrderOnGreenAndHighlightsOnlyOnTheirFaces) {
-  BoardWidget board;
-  SetBoardWindow(&board);
+  // 2 stands left of 1, over its depth band.
+  const Game game = testing::BoardWith({{1, 20}, {2, 30}, {87, 22}});
+  BoardWidget board(game);
   const auto drawn = [&] { return board.Surface().toImage().convertToFormat(kRgb); };
   QImage green(960, 480, kRgb);
   green.fill(qRgb(0, 128, 0));
-  testing::SetUpBoard({{1, 20}, {2, 30}, {87, 22}});  // 2 stands left of 1, over its depth band
-  UseLargeTiles();
+  board.SetTileSize(true);
+  board.DrawBoard(0);
   EXPECT_EQ(drawn(), Over(green, true, {{20, {758, 20}}, {30, {695, 20}}, {22, {65, 405}}}));
-  UseRegularTiles();
+  board.SetTileSize(false);
+  board.DrawBoard(0);
   const QImage plain = drawn();
   EXPECT_EQ(plain, Over(green.copy(0, 0, 640, 360), false,
                         {{20, {506, 20}}, {30, {464, 20}}, {22, {44, 279}}}));
   // Highlighting 1, then 87 as well, changes only the pixels of their faces.
   const Pictures face1{{20, {506, 20}}}, face87{{22, {44, 279}}};
-  DrawBoard(1);
+  board.DrawBoard(1);
   const QImage one = drawn();
-  DrawBoardWithPair(1, 87);
+  board.DrawBoard(1, 87);
   const QImage two = drawn();
   EXPECT_NE(one, plain);
   EXPECT_EQ(Over(one, false, face1, true), Over(plain, false, face1, true));
   EXPECT_NE(two, one);
   EXPECT_EQ(Over(two, false, face87, true), Over(one, false, face87, true));
-  SetBoardWindow(nullptr);
 }
 
 }  // namespace kestalon

@@ -1,12 +1,15 @@
-// The layout at both tile sizes: reference positions, the pictures inside the board, and each
-// layer sitting up and to the right of the one below.
+// The layout at both tile sizes: reference positions, the pictures inside the board, each
+// layer sitting up and to the right of the one below, and the hit test on the faces.
 #include <gtest/gtest.h>
 
 #include <tuple>
 
+#include "core/board_topology.h"
 #include "display/layout/board_layout.h"
+#include "tests/support/board_setup.h"
 
 namespace kestalon {
+namespace {
 
 // Position, then its face's top-left corner with large and with regular tiles.
 const std::tuple<Position, TilePoint, TilePoint> kReferences[] = {
@@ -19,13 +22,14 @@ const std::tuple<Position, TilePoint, TilePoint> kReferences[] = {
 
 TEST(BuildLayout, ReferencePositionsPicturesInsideTheBoardLayerOffsets) {
   for (bool large : {true, false}) {
-    BuildLayout(large);
-    for (const auto& [pos, lg, rg] : kReferences) EXPECT_EQ(TilePosXY[pos], large ? lg : rg) << pos;
+    const TileGeometry& g = BuildLayout(large);
+    for (const auto& [pos, lg, rg] : kReferences)
+      EXPECT_EQ(g.TilePosXY[pos], large ? lg : rg) << pos;
     for (Position p = 1; p <= kPositionCount; ++p) {
-      const TilePoint at = TilePosXY[p], above = TilePosXY[TileNeighbours[p].above];
+      const TilePoint at = g.TilePosXY[p], above = g.TilePosXY[TileNeighbours[p].above];
       // The picture is the face with the depth band left of it and below it.
-      EXPECT_TRUE(at.x >= TileDepth && at.x + TileWidth <= (large ? 960 : 640)) << p;
-      EXPECT_LE(at.y + TileHeight + TileDepth - 1, large ? 480 : 360) << p;
+      EXPECT_TRUE(at.x >= g.TileDepth && at.x + g.TileWidth <= g.boardWidth) << p;
+      EXPECT_LE(at.y + g.TileHeight + g.TileDepth - 1, g.boardHeight) << p;
       // Each tile above sits 4 px up and right.
       if (TileNeighbours[p].above == 0 || p >= 140) continue;
       EXPECT_EQ(above.x - at.x, 4) << p;
@@ -33,9 +37,30 @@ TEST(BuildLayout, ReferencePositionsPicturesInsideTheBoardLayerOffsets) {
     }
     // The top tile sits 2 px up and right of the middle of layer 4 (in half pixels, give or
     // take the rounding).
-    EXPECT_NEAR(2 * TilePosXY[144].x - TilePosXY[140].x - TilePosXY[141].x, 4, 1);
-    EXPECT_NEAR(TilePosXY[140].y + TilePosXY[142].y - 2 * TilePosXY[144].y, 4, 1);
+    EXPECT_NEAR(2 * g.TilePosXY[144].x - g.TilePosXY[140].x - g.TilePosXY[141].x, 4, 1);
+    EXPECT_NEAR(g.TilePosXY[140].y + g.TilePosXY[142].y - 2 * g.TilePosXY[144].y, 4, 1);
   }
 }
 
+// Faces: regular 1 at (512, 20) 42 x 37, 12 at (50, 20), 23 at (386, 94) under 94 at (390, 90);
+// large 1 at (767, 20) 63 x 55, 12 at (74, 20), 23 at (578, 130) under 94 at (582, 126).
+// Each size: the four edges of 1 strictly, 12's depth band, the overlap, 23 alone.
+const std::tuple<bool, int, int, Position> kHitCases[] = {
+    {false, 512, 38, 0},  {false, 513, 38, 1},   {false, 553, 38, 1},   {false, 554, 38, 0},
+    {false, 533, 20, 0},  {false, 533, 21, 1},   {false, 533, 56, 1},   {false, 533, 57, 0},
+    {false, 47, 38, 0},   {false, 391, 126, 94}, {false, 388, 129, 23}, {true, 767, 47, 0},
+    {true, 768, 47, 1},   {true, 829, 47, 1},    {true, 830, 47, 0},    {true, 798, 20, 0},
+    {true, 798, 21, 1},   {true, 798, 74, 1},    {true, 798, 75, 0},    {true, 70, 47, 0},
+    {true, 583, 180, 94}, {true, 580, 183, 23},
+};
+
+TEST(HitTest, StrictFaceEdgesNoDepthBandUpperTileWins) {
+  const Game game = testing::BoardWith({{1, 20}, {12, 21}, {23, 22}, {94, 23}});
+  for (const auto& [large, x, y, hit] : kHitCases) {
+    EXPECT_EQ(HitTest(BuildLayout(large), game.Board, x, y), hit)
+        << (large ? "large " : "regular ") << x << "," << y;
+  }
+}
+
+}  // namespace
 }  // namespace kestalon

@@ -1,6 +1,6 @@
 // Saved games on disk: the Load Game and Save Game commands (the hand-built file, what every
-// load sets, redraws, reports and never announces, failed saves, the file dialogs) and a game
-// named on the command line at start-up.
+// load sets and reports, failed saves, the file dialogs) and a game named on the command line
+// at start-up.
 #include <algorithm>
 #include <optional>
 
@@ -15,54 +15,52 @@
 #include "tests/files/file_test_support.h"
 #include "tests/files/known_game_file.h"
 #include "tests/support/board_setup.h"
-#include "tests/support/fake_runtime.h"
 
 namespace kestalon {
 namespace {
-
-// Everything a load may change: the game, the pick it clears and the count it redoes.
-using LiveGame = std::tuple<SavedGame, std::int16_t, std::int16_t>;
 
 struct GameFiles : ::testing::Test {
   QString Path(const QString& name) const { return name.isEmpty() ? name : dir.filePath(name); }
   void SaveAs(const QString& name) {
     dialogs.nextChoice = Path(name);
-    SaveGameCommand(nullptr);
+    SaveGameCommand(nullptr, game);
   }
 
-  testing::FakeGame game;
+  Game game;
   QTemporaryDir dir;
   testing::ScriptedDialogs dialogs;
 };
 
-TEST_F(GameFiles, EveryLoadRedrawsAnnouncesNothingAndSetsTheGameOrSaysWhyNot) {
-  auto live = [] { return LiveGame{CaptureGameState(), SelectedPos, AvailableMoves}; };
+TEST_F(GameFiles, EveryLoadSetsTheGameOrSaysWhyNot) {
   // The name, the game it holds (else the game stays untouched), the message up to its reason.
-  std::vector<std::tuple<QString, std::optional<LiveGame>, QString>> loads;
+  std::vector<std::tuple<QString, std::optional<Game>, QString>> loads;
   auto save = [&](const QString& name) {
-    loads.push_back({name, LiveGame{CaptureGameState(), 0, CountAvailableMoves()}, ""});
+    Game loaded = game;  // with nothing picked and the moves counted
+    loaded.SelectedPos = 0;
+    loaded.AvailableMoves = CountAvailableMoves(game);
+    loads.push_back({name, loaded, ""});
     SaveAs(name);
   };
-  SaveAs("");                // cancelled: nothing written
-  testing::DealPoolOrder();  // KnownFile's game, played
-  RemovePair(1, 4);
-  RemovePair(9, 43);
-  RemovePair(144, 110);
-  TakeBackMove();
+  SaveAs("");                       // cancelled: nothing written
+  game = testing::PoolOrderGame();  // KnownFile's game, played
+  RemovePair(game, 1, 4);
+  RemovePair(game, 9, 43);
+  RemovePair(game, 144, 110);
+  TakeBackMove(game);
   save("known");  // under the name as typed: no extension added
   EXPECT_EQ(testing::ReadAll(Path("known")), testing::Bytes(testing::KnownFile().bytes));
   // The older type reads the same; bytes after the first 889 are ignored.
   testing::WriteAll(Path("OLD.SAV"), testing::Bytes(testing::KnownFile().bytes) + "more");
   loads.push_back({"OLD.SAV", std::get<1>(loads.back()), ""});
-  testing::DealPoolOrder();  // won by taking its 72 pairs in pool order
-  for (Position p = 1; p <= 7; p += 2) RemovePair(p, static_cast<Position>(p + 1));
+  game = testing::PoolOrderGame();  // won by taking its 72 pairs in pool order
+  for (Position p = 1; p <= 7; p += 2) RemovePair(game, p, static_cast<Position>(p + 1));
   for (Position p = 9; p <= 42; ++p) {
-    RemovePair(p, static_cast<Position>(p + 34));
-    RemovePair(static_cast<Position>(p + 68), static_cast<Position>(p + 102));
+    RemovePair(game, p, static_cast<Position>(p + 34));
+    RemovePair(game, static_cast<Position>(p + 68), static_cast<Position>(p + 102));
   }
   save("won.kng");
-  testing::DealPoolOrder();  // lost by taking the first pair offered until none is left
-  for (Position a = 0, b = 0; FindAvailableMove(1, a, b);) RemovePair(a, b);
+  game = testing::PoolOrderGame();  // lost by taking the first pair offered until none is left
+  while (const auto move = FindAvailableMove(game, 1)) RemovePair(game, move->first, move->second);
   save("lost.kng");
   EXPECT_TRUE(dialogs.messages.isEmpty());
   testing::WriteAll(Path("not a game.sav"), "PC Kestalon, but no game");
@@ -77,16 +75,14 @@ TEST_F(GameFiles, EveryLoadRedrawsAnnouncesNothingAndSetsTheGameOrSaysWhyNot) {
 
   for (const auto& [name, loaded, error] : loads) {
     SCOPED_TRACE(name.toStdString());
-    testing::DealPoolOrder();  // another game, a tile picked, its count out of date
-    SelectedPos = 20;
-    AvailableMoves = -1;
-    const LiveGame before = live();
-    game.view.journal.clear();
+    game = testing::PoolOrderGame();  // another game, a tile picked, its count out of date
+    game.SelectedPos = 20;
+    game.AvailableMoves = -1;
+    const Game before = game;
     dialogs.messages.clear();
     dialogs.nextChoice = Path(name);
-    LoadGameCommand(nullptr);
-    EXPECT_TRUE(live() == loaded.value_or(before));
-    EXPECT_EQ(game.view.journal, std::vector<std::string>{"draw:0"});  // no sound, no dialog
+    EXPECT_EQ(LoadGameCommand(nullptr, game), loaded.has_value());
+    EXPECT_TRUE(game == loaded.value_or(before));
     EXPECT_EQ(dialogs.messages.join('|').section(": ", 0, 0),
               QString(error).replace("%1", Path(name)));
   }
@@ -96,10 +92,10 @@ TEST_F(GameFiles, EveryLoadRedrawsAnnouncesNothingAndSetsTheGameOrSaysWhyNot) {
 
 // The disk full after 100 bytes, and no such folder.
 TEST_F(GameFiles, AFailedSaveKeepsTheOldFileAndSaysWhy) {
-  testing::DealPoolOrder();
+  game = testing::PoolOrderGame();
   SaveAs("game.kng");
   const QByteArray old = testing::ReadAll(Path("game.kng"));
-  RemovePair(1, 4);  // a game that differs from the one in the file
+  RemovePair(game, 1, 4);  // a game that differs from the one in the file
   for (const QString target : {"game.kng", "no such/game.kng"}) {
     dialogs.messages.clear();
     testing::WithFileSizeLimit(100, [&] { SaveAs(target); });
@@ -140,18 +136,18 @@ TEST(StartUp, LoadsTheGameNamedAfterTheFileSwitchElseDeals) {
       {{"-file", known}, true}, {{"/FILE" + known}, true}, {{}, false}, {{"-file", bad}, false}};
   for (const auto& [arguments, loads] : cases) {
     SCOPED_TRACE(arguments.join(' ').toStdString());
-    ApplyToGameState(SavedGame{});
     KestalonForm form;
     form.FormLoad(arguments);
     // A new deal fills the board; the game of the file has 4 tiles taken.
-    EXPECT_EQ(std::count(Board.begin() + 1, Board.end(), 0), loads ? 4 : 0);
+    const BoardTiles& board = form.game().Board;
+    EXPECT_EQ(std::count(board.begin() + 1, board.end(), 0), loads ? 4 : 0);
     if (!loads) continue;
     dialogs.nextChoice = dir.filePath("copy.kng");  // the Game menu saves and loads it
     form.action("Menus_Game_Save")->trigger();
     EXPECT_EQ(testing::ReadAll(dialogs.nextChoice), testing::ReadAll(known));
     form.action("Menus_Game_New")->trigger();
     form.action("Menus_Game_Load")->trigger();
-    EXPECT_EQ(MoveIndex, 3);
+    EXPECT_EQ(form.game().MoveIndex, 3);
   }
   EXPECT_TRUE(dialogs.messages.isEmpty());
 }

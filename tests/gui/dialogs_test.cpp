@@ -1,6 +1,6 @@
-// The dialogs over the offscreen main window: what Show Moves, Replay, Status and the result
-// dialogs do to the game; where each dialog appears and which item opens it; and that every
-// control has a spoken name, lies inside its dialog and overlaps no other.
+// The dialogs, offscreen: what Show Moves, Replay and the result dialogs do to a game and ask
+// of the board; where each dialog appears over the main window and which item opens it; and
+// that every control has a spoken name, lies inside its dialog and overlaps no other.
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,12 +17,9 @@
 #include "dialogs/show_moves_dialog.h"
 #include "dialogs/status_dialog.h"
 #include "dialogs/up_down_control.h"
-#include "display/board_painter.h"
 #include "display/board_widget.h"
-#include "display/tile_size.h"
 #include "shell/kestalon_form.h"
 #include "tests/support/board_setup.h"
-#include "tests/support/fake_runtime.h"
 #include "tests/support/qt_test_environment.h"
 
 using namespace kestalon;
@@ -34,7 +31,6 @@ namespace {
 constexpr Position kA = 3, kB = 8, kC = 15, kD = 20, kE = 27, kF = 33, kG = 40, kH = 46;
 constexpr Position kSpots[] = {kA, kB, kC, kD, kE, kF, kG, kH};
 constexpr TileKind R = kRedDragon, G = kGreenDragon, E = kEastWind;
-using Journal = std::vector<std::string>;
 
 // Runs open(), which shows a modal dialog, and whileOpen on it once its event loop runs; then
 // closes it (as by its title bar) if still open. Fails the test unless a Dialog opened.
@@ -60,9 +56,10 @@ void Click(UpDownControl* spinner, QString signs) {
                       Qt::LeftButton);
 }
 
-// Tiles on kA, kB, ... in turn; AvailableMoves as last counted; actions on the open Show
-// Moves dialog (spinner clicks, "=7" types into the number box, "p" clicks Play), each with
-// the box's text it leaves and the move then listed, its first and second tile.
+// Tiles on kA, kB, ... in turn; AvailableMoves as last counted; actions on the Show Moves
+// dialog (spinner clicks, "=7" types into the number box, "p" clicks Play), each with the
+// box's text it leaves and the move then listed (its first tile picked, its second listed)
+// and drawn highlighted.
 struct Listing {
   std::vector<TileKind> kinds;
   int moves;
@@ -94,19 +91,13 @@ class DialogsTest : public QObject {
 
  private:
   KestalonForm form_;
-  std::optional<FakeGame> game_;
 
  private slots:
   void initTestCase() {
-    UseRegularTiles();
     form_.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form_));
     form_.move(100, 10);
   }
-
-  // The fakes take over the game's runtime and view; the board widget still draws.
-  void init() { game_.emplace(RandomSequenceForPoolOrder()); }
-  void cleanup() { game_.reset(); }
 
   void showMovesListsAndHighlightsMoveN_data() {
     QTest::addColumn<QString>("listing");
@@ -116,87 +107,86 @@ class DialogsTest : public QObject {
   void showMovesListsAndHighlightsMoveN() {
     QFETCH(QString, listing);
     const Listing& row = kListings.at(listing);
-    SetUpBoard({});
-    for (std::size_t i = 0; i < row.kinds.size(); ++i) Board[kSpots[i]] = row.kinds[i];
-    AvailableMoves = static_cast<std::int16_t>(row.moves);
-    SelectedPos = kC;  // a tile picked before opening
-    const auto board = Board;
-    DrawBoard(0);
-    const QImage plain = BoardWindow()->Surface().toImage();
-
-    RunModal<ShowMovesDialog>(
-        [&] { OpenShowMoves(&form_); },
-        [&](ShowMovesDialog& dialog) {
-          QCOMPARE(dialog.playButton()->isEnabled(), row.moves > 0);
-          for (const auto& [action, box, first, second] : row.steps) {
-            if (action[0] == '=')
-              dialog.numberBox()->setText(action + 1);
-            else if (action[0] == 'p')
-              QTest::mouseClick(dialog.playButton(), Qt::LeftButton);
-            else
-              Click(dialog.spinner(), action);
-            const QByteArray where = QByteArray("after \"") + action + '"';
-            QVERIFY2(dialog.numberBox()->text() == box, where);
-            QVERIFY2(SelectedPos == first && dialog.listedSecondPos() == second, where);
-            // Exactly the listed tiles are drawn highlighted; a move not found redraws nothing.
-            const QImage now = BoardWindow()->Surface().toImage();
-            for (Position p : kSpots) {
-              const bool lit =
-                  now.pixel(CentreX(p), CentreY(p)) != plain.pixel(CentreX(p), CentreY(p));
-              if (first) QVERIFY2(lit == (p == first || p == second), where);
-            }
-          }
-          QCOMPARE(dialog.isVisible(), std::get<0>(row.steps.back())[0] != 'p');
-        });
-    // Closing without a move played keeps the first tile of the listed move selected and the
-    // board as it was; without a move, the board is drawn once without a highlight.
-    QCOMPARE(SelectedPos, std::get<2>(row.steps.back()));
-    QVERIFY(Board == board);
-    QCOMPARE(game_->view.journal, row.moves ? Journal{} : Journal{"draw:0"});
+    Game game;
+    for (std::size_t i = 0; i < row.kinds.size(); ++i) game.Board[kSpots[i]] = row.kinds[i];
+    game.AvailableMoves = static_cast<std::int16_t>(row.moves);
+    game.SelectedPos = kC;  // a tile picked before opening
+    const auto board = game.Board;
+    MovePair shown{kC, 0};  // what the board shows: highlights drawn last
+    int draws = 0;
+    ShowMovesDialog dialog(game, [&](Position a, Position b) {
+      shown = {a, b};
+      ++draws;
+    });
+    dialog.Load();
+    dialog.show();
+    QCOMPARE(dialog.playButton()->isEnabled(), row.moves > 0);
+    for (const auto& [action, box, first, second] : row.steps) {
+      const int drawsBefore = draws;
+      if (action[0] == '=')
+        dialog.numberBox()->setText(action + 1);
+      else if (action[0] == 'p')
+        QTest::mouseClick(dialog.playButton(), Qt::LeftButton);
+      else
+        Click(dialog.spinner(), action);
+      const QByteArray where = QByteArray("after \"") + action + '"';
+      QVERIFY2(dialog.numberBox()->text() == box, where);
+      QVERIFY2(game.SelectedPos == first && dialog.listedSecondPos() == second, where);
+      // The board shows the listed move; a move not found redraws nothing.
+      QVERIFY2(first != 0 ? shown == (MovePair{first, second}) : draws == drawsBefore, where);
+    }
+    // Without any move the pick was let go on loading and the board drawn so, once.
+    if (row.moves == 0) QVERIFY(shown == MovePair{} && draws == 1);
+    // Play closes the dialog with nothing to play, after a listing that found no move.
+    const bool played = std::get<0>(row.steps.back())[0] == 'p';
+    QCOMPARE(dialog.isVisible(), !played);
+    QCOMPARE(dialog.moveToPlay(), Position{0});
+    QVERIFY(game.Board == board);
   }
 
-  void showMovesPlaysTheListedMoveThenChecksTheEnd() {
-    SetUpBoard({{kA, R}, {kC, R}, {kE, R}, {kG, G}});
-    AvailableMoves = 3;
-    RunModal<ShowMovesDialog>([&] { OpenShowMoves(&form_); },
-                              [&](ShowMovesDialog& dialog) {
-                                Click(dialog.spinner(), "++");
-                                QTest::mouseClick(dialog.playButton(), Qt::LeftButton);
-                              });
-    // Move 3 is (C, E); without it no pair is left, which is announced after the drawing.
-    QVERIFY(Board[kA] == R && Board[kC] == 0 && Board[kE] == 0 && SelectedPos == 0);
-    QCOMPARE(MoveHistory[1], (MoveRecord{kC, R, kE, R}));
-    QCOMPARE(MoveIndex, 2);
-    QCOMPARE(game_->view.journal, (Journal{"draw:0", "sound:/game/gameover.wav", "noavail"}));
+  void showMovesPlayGivesTheListedMovesSecondTile() {
+    Game game = BoardWith({{kA, R}, {kC, R}, {kE, R}, {kG, G}});
+    game.AvailableMoves = 3;
+    ShowMovesDialog dialog(game, [](Position, Position) {});
+    dialog.Load();
+    dialog.show();
+    Click(dialog.spinner(), "++");
+    QTest::mouseClick(dialog.playButton(), Qt::LeftButton);
+    // Move 3 is (C, E): C is picked, E is the press that plays it.
+    QVERIFY(!dialog.isVisible() && game.SelectedPos == kC && dialog.moveToPlay() == kE);
   }
 
   // Each step restores the exact board of its place in the record; a step beyond either end
   // changes and draws nothing; stepping onto a position without a move announces nothing.
   void replayStepsThroughTheRecordAndAnnouncesNothing() {
-    SetUpBoard({{kA, R}, {kC, R}, {kE, G}, {kG, G}, {kH, E}});
-    std::vector boards{Board};
-    RemovePair(kA, kC);
-    boards.push_back(Board);
-    RemovePair(kE, kG);  // leaves no pair
-    boards.push_back(Board);
-    AvailableMoves = 1;  // as counted before the last move
-    SelectedPos = kH;
+    Game& game = form_.game();
+    game = BoardWith({{kA, R}, {kC, R}, {kE, G}, {kG, G}, {kH, E}});
+    std::vector boards{game.Board};
+    RemovePair(game, kA, kC);
+    boards.push_back(game.Board);
+    RemovePair(game, kE, kG);  // leaves no pair
+    boards.push_back(game.Board);
+    game.AvailableMoves = 1;  // as counted before the last move
+    game.SelectedPos = kH;
 
     RunModal<ReplayDialog>(
-        [&] { OpenReplay(&form_); },
+        [&] { form_.action("Menus_Game_Replay")->trigger(); },
         [&](ReplayDialog& dialog) {
-          QVERIFY(SelectedPos == 0 && dialog.numberBox()->text() == "2");
+          QVERIFY(game.SelectedPos == 0 && dialog.numberBox()->text() == "2");
           for (auto [signs, to] :
                {std::pair{"-", 1}, {"-", 0}, {"-", 0}, {"+", 1}, {"+", 2}, {"+", 2}}) {
             Click(dialog.spinner(), signs);
             QCOMPARE(dialog.numberBox()->text(), QString::number(to));
-            QVERIFY(Board == boards[to]);
+            QVERIFY(game.Board == boards[to]);
+            const TileGeometry& g = form_.board()->geometry();
+            const QImage shown = form_.board()->Surface().toImage();
+            const bool pairShown = shown.pixel(g.CentreX(kE), g.CentreY(kE)) != qRgb(0, 128, 0);
+            QCOMPARE(pairShown, to < 2);  // the board is redrawn at every step
           }
           QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
           QVERIFY(!dialog.isVisible());
         });
-    QCOMPARE(game_->view.journal, Journal(4, "draw:0"));
-    QCOMPARE(AvailableMoves, 1);
+    QCOMPARE(game.AvailableMoves, 1);
   }
 
   // Centred over the main window by outer sizes (the offscreen platform gives every window a
@@ -223,13 +213,16 @@ class DialogsTest : public QObject {
     QFETCH(QPoint, corner);
     const QByteArray opener = QTest::currentDataTag();
     const bool result = opener == "won" || opener == "lost";
-    DealPoolOrder();
-    AvailableMoves = 7;  // as a replay leaves it: Status shows the count, it does not count
-    bool dealtAndDrawnWhileOpen = false;
+    form_.game() = PoolOrderGame();
+    form_.game().AvailableMoves =
+        7;  // as a replay leaves it: Status shows the count, it does not count
+    int newGamesWhileOpen = 0;
+    const auto newGame = [&] { newGamesWhileOpen += QApplication::activeModalWidget() != nullptr; };
     RunModal<QDialog>(
         [&] {
           if (QAction* item = form_.action(opener.constData())) item->trigger();
-          if (result) (opener == "won" ? form_.ShowWellDone() : form_.ShowNoAvailableMove());
+          if (result)
+            ShowResultDialog(&form_, opener == "won" ? GameEnd::Won : GameEnd::NoMoveLeft, newGame);
         },
         [&](QDialog& open) {
           QCOMPARE(open.objectName(), dialog);
@@ -262,17 +255,12 @@ class DialogsTest : public QObject {
           }
           if (auto* status = qobject_cast<StatusDialog*>(&open))
             QVERIFY(status->tilesRemaining()->text() == "144" && status->moves()->text() == "7");
-          // A result dialog's New Game deals and draws while the dialog is open, then closes it.
+          // A result dialog's New Game deals a new game while the dialog is open, then closes it.
           if (!result) return;
-          connect(&open, &QDialog::finished, [&] {
-            dealtAndDrawnWhileOpen =
-                game_->runtime.randomizeCalls == 2 && game_->view.draws.size() == 1;
-          });
           QTest::mouseClick(open.findChild<QPushButton*>(), Qt::LeftButton);
           QVERIFY(!open.isVisible());
         });
-    QCOMPARE(dealtAndDrawnWhileOpen, result);
-    QCOMPARE(game_->runtime.randomizeCalls, result ? 2 : 1);  // closing any other way deals nothing
+    QCOMPARE(newGamesWhileOpen, result ? 1 : 0);
   }
 };
 

@@ -1,10 +1,14 @@
 // The main window offscreen: presses on the board, the right-button menu, tile size, New Game,
-// the Sound item, and drawing and hit-testing at device pixel ratio 2.
+// the order in which an operation's drawing and result dialog come, the Sound item, and
+// drawing and hit-testing at device pixel ratio 2.
+#include <QDialog>
 #include <QMenu>
+#include <QPushButton>
 #include <QScreen>
 #include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "assets/asset_paths.h"
 #include "core/rules.h"
@@ -40,18 +44,53 @@ class KestalonFormTest : public QObject {
   }
 
  private:
-  KestalonForm form;
+  // Its deals lay out boards without a move, as many as come.
+  KestalonForm form{std::make_unique<ScriptedRandom>(RandomSequenceDealing(BoardWithoutMoves()))};
 
+  int CentreX(Position p) const { return form.board()->geometry().CentreX(p); }
+  int CentreY(Position p) const { return form.board()->geometry().CentreY(p); }
   // What the screen shows at the centre of a position: what was painted, not merely drawn.
   QRgb ShownAt(Position p) {
     const QPoint at = form.board()->mapTo(&form, QPoint(CentreX(p), CentreY(p)));
     return form.screen()->grabWindow(form.winId()).toImage().pixel(at);
   }
+  // What the board's surface holds at the centre of a position: green where no tile is drawn.
+  bool DrawnAt(Position p) const {
+    return form.board()->Surface().toImage().pixel(CentreX(p), CentreY(p)) != qRgb(0, 128, 0);
+  }
   bool Enabled(const char* item) const { return form.action(item)->isEnabled(); }
+  void Press(Position p) {
+    QTest::mousePress(form.board(), Qt::LeftButton, {}, {CentreX(p), CentreY(p)});
+  }
+
+  // Answers the next result dialogs that open, in turn: notes what each saw of the board
+  // (whether position p was drawn: "+" or "-") and whether another was open under it; closes
+  // each by its New Game button while newGames last, then by its title bar.
+  struct Results {
+    int toAnswer;
+    int newGames;
+    QStringList opened = {};
+  };
+  void AnswerResults(Results& results, Position p) {
+    QTimer::singleShot(0, &form, [this, &results, p] {
+      const auto dialogs = form.findChildren<QDialog*>();
+      const auto open = std::ranges::count_if(dialogs, [](QDialog* d) { return d->isVisible(); });
+      auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (modal) {
+        results.opened << modal->objectName() + (DrawnAt(p) ? "+" : "-") +
+                              (open > 1 ? " over" : "");
+        if (results.newGames-- > 0)
+          QTest::mouseClick(modal->findChild<QPushButton*>(), Qt::LeftButton);
+        else
+          modal->reject();
+      }
+      if (!modal || --results.toAnswer > 0) AnswerResults(results, p);
+    });
+  }
 
  private slots:
   void initTestCase() {
-    form.FormLoad({});
+    form.game() = PoolOrderGame();  // no deal: the scripted deals have no move
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
   }
@@ -61,26 +100,55 @@ class KestalonFormTest : public QObject {
   // the record allows; New Game leaves nothing to redo.
   void mouseTileSizeAndGameMenu() {
     // Two pairs of free tiles: the game goes on after the first.
-    SetUpBoard({{1, kRedDragon}, {12, kRedDragon}, {13, kGreenDragon}, {20, kGreenDragon}});
-    const auto board = Board;
+    Game& game = form.game();
+    game = BoardWith({{1, kRedDragon}, {12, kRedDragon}, {13, kGreenDragon}, {20, kGreenDragon}});
+    const auto board = game.Board;
     const QRect regular = form.geometry();
     form.action("optlargetiles")->trigger();
     QCOMPARE(form.board()->size(), QSize(960, 480));
     form.action("optlargetiles")->trigger();
-    QVERIFY(form.geometry() == regular && Board == board);
+    QVERIFY(form.geometry() == regular && game.Board == board);
 
     QTRY_COMPARE(ShownAt(144), qRgb(0, 128, 0));  // the screen has caught up with this board
     QTest::mousePress(form.board(), Qt::LeftButton, {}, {CentreX(1), CentreY(1)});
     QTest::mousePress(form.board(), Qt::MiddleButton, {}, {CentreX(12), CentreY(12)});
-    QTRY_VERIFY(Board[1] == 0 && Board[12] == 0 && ShownAt(12) == qRgb(0, 128, 0));
+    QTRY_VERIFY(game.Board[1] == 0 && game.Board[12] == 0 && ShownAt(12) == qRgb(0, 128, 0));
     QTest::mousePress(form.board(), Qt::RightButton, {}, {CentreX(13), CentreY(13)});
     QVERIFY(form.gameMenu()->isVisible() && Enabled("Menus_Game_Undo") &&
             !Enabled("Menus_Game_Redo") && Enabled("Menus_Game_Replay"));
     form.action("Menus_Game_Undo")->trigger();
-    QCOMPARE(Board[1], kRedDragon);
-    form.action("Menus_Game_New")->trigger();
+    QCOMPARE(game.Board[1], kRedDragon);
+  }
+
+  // A press shows its board first, then the result dialog; Undo only draws; Redo of the last
+  // pair shows the win before the empty board.
+  void aWinIsShownAfterThePressAndBeforeTheRedo() {
+    Game& game = form.game();
+    game = BoardWith({{1, kRedDragon}, {12, kRedDragon}});
+    game.MoveIndex = game.RedoLimit = 72;
+    Results results{.toAnswer = 2, .newGames = 0};
+    AnswerResults(results, 1);
+    Press(1);
+    Press(12);
     form.UpdateGameMenu();
-    QVERIFY(std::ranges::count(Board, 0) == 1 && !Enabled("Menus_Game_Redo"));
+    form.action("Menus_Game_Undo")->trigger();
+    QVERIFY(DrawnAt(1));
+    form.UpdateGameMenu();
+    form.action("Menus_Game_Redo")->trigger();
+    QVERIFY(!DrawnAt(1));
+    QCOMPARE(results.opened, (QStringList{"Well_done-", "Well_done+"}));
+  }
+
+  // New Game deals a board without a move: its loss dialog's New Game deals another, drawn
+  // while the dialog is open, whose loss is shown once that dialog has closed, never over it.
+  void aLossDealtFromTheLossDialogIsShownAfterIt() {
+    form.game() = BoardWith({});
+    Results results{.toAnswer = 2, .newGames = 1};
+    AnswerResults(results, 1);
+    form.action("Menus_Game_New")->trigger();
+    QCOMPARE(results.opened, (QStringList{"No_available_move-", "No_available_move+"}));
+    form.UpdateGameMenu();
+    QVERIFY(std::ranges::count(form.game().Board, 0) == 1 && !Enabled("Menus_Game_Redo"));
   }
 
   // A press on empty space sounds the alert: from the program's folder, and only while the
@@ -105,8 +173,8 @@ class KestalonFormTest : public QObject {
   // window still finds its tile.
   void drawsAndHitTestsAtRatioTwo() {
     if (form.devicePixelRatioF() != 2) QSKIP("runs as kestalon_form_ratio_two");
-    SetUpBoard({{12, kFirstCircle}});
-    form.DrawBoard(0);
+    form.game() = BoardWith({{12, kFirstCircle}});
+    form.DrawBoard();
     // Position 12's picture lies at 44, 20 (its face at 50, 20 behind a 6-pixel band); inside
     // the face, device pixel for device pixel, the board shows the twice-size picture.
     const QRect inside(24, 10, 60, 50);
@@ -115,7 +183,7 @@ class KestalonFormTest : public QObject {
     QCOMPARE(shown.copy(inside.translated(88, 40)), picture.convertToFormat(shown.format()));
     const QPoint centre = form.board()->mapTo(&form, QPoint(CentreX(12), CentreY(12)));
     QTest::mousePress(form.windowHandle(), Qt::LeftButton, {}, centre);
-    QCOMPARE(SelectedPos, 12);
+    QCOMPARE(form.game().SelectedPos, 12);
   }
 };
 

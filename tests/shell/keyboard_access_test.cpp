@@ -6,14 +6,11 @@
 #include <QMenu>
 #include <QTest>
 
-#include "core/keyboard_cursor.h"
 #include "core/rules.h"
 #include "dialogs/status_dialog.h"
 #include "display/board_widget.h"
-#include "display/tile_size.h"
 #include "shell/kestalon_form.h"
 #include "tests/support/board_setup.h"
-#include "tests/support/fake_runtime.h"
 #include "tests/support/qt_test_environment.h"
 
 using namespace kestalon;
@@ -26,18 +23,18 @@ class KeyboardAccessTest : public QObject {
 
  private:
   KestalonForm form;
-  testing::FakeRuntime runtime;
+  const Game& game = form.game();
 
   void Keys(Qt::Key key, int times = 1) {
     for (int i = 0; i < times; ++i) QTest::keyClick(form.windowHandle(), key);
   }
   QAccessibleInterface* Board() { return QAccessible::queryAccessibleInterface(form.board()); }
+  Position Cursor() const { return form.board()->cursor().pos(); }
 
  private slots:
   void initTestCase() {
-    UseRegularTiles();
-    InstallRuntime(&runtime);
-    testing::DealPoolOrder();  // free pairs: kinds 20 at 20 and 88, and nine more
+    form.game() = testing::PoolOrderGame();  // free pairs: kinds 20 at 20 and 88, and nine more
+    form.DrawBoard();
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
   }
@@ -61,23 +58,21 @@ class KeyboardAccessTest : public QObject {
 
   void playsAPairFromTheKeyboard() {
     Keys(Qt::Key_Tab);  // shows the cursor on 1, and does nothing else
-    QCOMPARE(CursorPos, 1);
-    QCOMPARE(SelectedPos, 0);
+    QCOMPARE(Cursor(), 1);
+    QCOMPARE(game.SelectedPos, 0);
     QCOMPARE(Board()->focusChild(), Board()->child(0));
     Keys(Qt::Key_Tab, 3);  // 12, 13, 20
     Keys(Qt::Key_Space);   // picks 20
     Keys(Qt::Key_Left);    // onto 11, hemmed in by 10 and 12
     Keys(Qt::Key_Space);   // refused
-    QCOMPARE(runtime.sounds, std::vector<std::string>{"/game/alert.wav"});
-    QCOMPARE(SelectedPos, 20);
+    QCOMPARE(game.SelectedPos, 20);
     QVERIFY(Board()->child(19)->state().selected);
     Keys(Qt::Key_Tab, 14);  // 12, 13, 20, 21, 30, 31, 57, 58, 67, 68, 75, 76, 87, 88
     QCOMPARE(Board()->focusChild()->text(QAccessible::Name), QStringLiteral("Circles 5"));
     Keys(Qt::Key_Return);
-    QCOMPARE(MoveHistory[1], (MoveRecord{20, 20, 88, 20}));
-    QCOMPARE(runtime.sounds.size(), 1u);
+    QCOMPARE(game.MoveHistory[1], (MoveRecord{20, 20, 88, 20}));
     // The cursor moves on to 89, freed by the removal.
-    QCOMPARE(CursorPos, 89);
+    QCOMPARE(Cursor(), 89);
     QCOMPARE(Board()->childCount(), 142);
     QCOMPARE(Board()->focusChild()->text(QAccessible::Name), QStringLiteral("Circles 6"));
     QVERIFY(Board()->focusChild()->state().focused);
@@ -88,22 +83,20 @@ class KeyboardAccessTest : public QObject {
   void escapeMenuKeyAndMouse() {
     Keys(Qt::Key_Space);
     Keys(Qt::Key_Escape);  // drops the pick
-    Keys(Qt::Key_Escape);  // nothing picked: nothing happens, no alert
-    QCOMPARE(SelectedPos, 0);
-    QCOMPARE(runtime.sounds.size(), 1u);
+    QCOMPARE(game.SelectedPos, 0);
     Keys(Qt::Key_Menu);
     QCOMPARE(QApplication::activePopupWidget(), form.gameMenu());
     QCOMPARE(form.gameMenu()->pos(), form.board()->mapToGlobal(QPoint(390, 53)));  // right of 89
     form.gameMenu()->close();
     Keys(Qt::Key_Tab);  // the board has the keyboard again
-    QVERIFY(CursorPos != 89);
+    QVERIFY(Cursor() != 89);
     QTest::mouseClick(form.board(), Qt::LeftButton, {}, QPoint(5, 350));
-    QCOMPARE(CursorPos, 0);  // a mouse press hides the cursor
+    QCOMPARE(Cursor(), 0);  // a mouse press hides the cursor
   }
 
   void statusNumbersReachTheReader() {
     StatusDialog status(&form);
-    status.Load();
+    status.Load(game);
     auto* tiles = QAccessible::queryAccessibleInterface(status.tilesRemaining());
     QCOMPARE(tiles->text(QAccessible::Name), QStringLiteral("142"));
     QCOMPARE(tiles->relations(QAccessible::Label).value(0).first->text(QAccessible::Name),

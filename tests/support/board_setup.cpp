@@ -1,25 +1,18 @@
-// Known boards, the one random-game driver and the consistency check shared by the suites.
+// Known games, the one random-game driver and the consistency check shared by the suites.
 #include "tests/support/board_setup.h"
 
-#include <array>
+#include <algorithm>
 #include <random>
 
 #include "core/rules.h"
 #include "shell/formats/save_game_format.h"
-#include "tests/support/fake_runtime.h"
 
 namespace kestalon::testing {
 
-void ClearGameState() {
-  Board.fill(0);
-  MoveHistory.fill(MoveRecord{});
-  MoveIndex = RedoLimit = SelectedPos = AvailableMoves = 0;
-}
-
-void SetUpBoard(std::initializer_list<std::pair<Position, TileKind>> tiles) {
-  ClearGameState();
-  MoveIndex = RedoLimit = 1;
-  for (const auto& [pos, kind] : tiles) Board[pos] = kind;
+Game BoardWith(std::initializer_list<std::pair<Position, TileKind>> tiles) {
+  Game game;
+  for (const auto& [pos, kind] : tiles) game.Board[pos] = kind;
+  return game;
 }
 
 std::vector<float> RandomSequenceForPoolOrder() {
@@ -29,65 +22,85 @@ std::vector<float> RandomSequenceForPoolOrder() {
   return values;
 }
 
-void DealPoolOrder() {
-  auto& runtime = dynamic_cast<FakeRuntime&>(CurrentRuntime());
-  runtime.randomValues = RandomSequenceForPoolOrder();
-  runtime.nextRandom = 0;
-  DealNewGame();
+std::vector<float> RandomSequenceDealing(const BoardTiles& board) {
+  BoardTiles pool = PoolOrderGame().Board;  // the pool in the order the deal draws from it
+  std::vector<float> values;
+  for (int p = 1; p <= kPositionCount; ++p) {
+    const auto r = std::find(pool.begin() + 1, pool.end(), board[p]) - pool.begin();
+    pool[r] = 0;
+    values.push_back((static_cast<float>(r) - 0.5f) / kPositionCount);
+  }
+  return values;
 }
 
-void PlayRandomGame(std::uint32_t seed, int steps, const std::function<void()>& visit) {
+BoardTiles BoardWithoutMoves() {
+  // The free tiles of a full board get one kind of each match group but the seasons' (the
+  // flowers' group once, by a Plum); every other position takes the rest of the set.
+  Game game;
+  game.Board.fill(1);
+  game.Board[0] = 0;
+  std::vector<TileKind> free{kFirstFlower}, rest;
+  for (TileKind kind = kRedDragon; kind <= kKindCount; ++kind) free.push_back(kind);
+  for (TileKind kind = 2; kind < kRedDragon; ++kind) rest.push_back(kind);
+  for (int copy = 0; copy < 3; ++copy)
+    for (TileKind kind = kRedDragon; kind <= kKindCount; ++kind) rest.push_back(kind);
+  BoardTiles board{};
+  for (Position p = 1; p <= kPositionCount; ++p) {
+    std::vector<TileKind>& from = IsFree(game, p) ? free : rest;
+    board[p] = from.back();
+    from.pop_back();
+  }
+  return board;
+}
+
+Game PoolOrderGame() {
+  Game game;
+  ScriptedRandom random(RandomSequenceForPoolOrder());
+  DealNewGame(game, random);
+  return game;
+}
+
+void PlayRandomGame(Game& game, std::uint32_t seed, int steps, const std::function<void()>& visit) {
   std::mt19937 chooser(seed);
   std::uniform_real_distribution<float> unit(0.0f, 0.99999f);
-  auto& runtime = dynamic_cast<FakeRuntime&>(CurrentRuntime());
-  runtime.randomValues.resize(4096);
-  for (float& v : runtime.randomValues) v = unit(chooser);
-  auto& view = dynamic_cast<FakeView&>(CurrentView());
-  // Every loss dialog deals again and arms itself for the next loss.
+  std::vector<float> values(4096);
+  for (float& v : values) v = unit(chooser);
+  ScriptedRandom random(values);
+  // A lost game deals again, at most a thousand times, so that a broken rule cannot hang.
   int lossDeals = 0;
-  std::function<void()> dealAgain = [&] {
-    if (++lossDeals > 1000) return;
-    view.whileNoMovesOpen = dealAgain;
-    DealNewGame();
-    CurrentView().DrawBoard(0);
+  const auto dealWhileLost = [&](EndCheck check) {
+    while (check.end == GameEnd::NoMoveLeft && ++lossDeals <= 1000)
+      check = DealNewGame(game, random);
   };
-  view.whileNoMovesOpen = dealAgain;
-
-  DealNewGame();
+  dealWhileLost(DealNewGame(game, random));
   for (int step = 0; step < steps; ++step) {
     const unsigned action = chooser() % 100;
     if (action < 45) {
-      constexpr std::array kButtons{MouseButton::Left, MouseButton::Middle, MouseButton::Right};
-      BoardMousePress(kButtons[chooser() % 3], static_cast<int>(chooser() % 660) - 10,
-                      static_cast<int>(chooser() % 380) - 10);
+      dealWhileLost(PressTile(game, static_cast<Position>(chooser() % 150) - 2).check);
     } else if (action < 80) {
-      Position a = 0, b = 0;
-      if (FindAvailableMove(1 + static_cast<int>(chooser() % 3), a, b)) {
-        BoardMousePress(MouseButton::Left, CentreX(a), CentreY(a));
-        BoardMousePress(MouseButton::Left, CentreX(b), CentreY(b));
+      if (const auto move = FindAvailableMove(game, 1 + static_cast<int>(chooser() % 3))) {
+        PressTile(game, move->first);
+        dealWhileLost(PressTile(game, move->second).check);
       }
-    } else if (action < 88) {
-      if (CurrentGameMenuState().undo) Undo();
-    } else if (action < 96) {
-      if (CurrentGameMenuState().redo) Redo();
-    } else if (action < 99) {
-      BuildLayout(chooser() % 2 == 0);
+    } else if (action < 89) {
+      if (const auto check = Undo(game)) dealWhileLost(*check);
+    } else if (action < 98) {
+      if (const auto check = Redo(game)) dealWhileLost(*check);
     } else {
-      DealNewGame();
+      dealWhileLost(DealNewGame(game, random));
     }
     visit();
   }
-  view.whileNoMovesOpen = nullptr;
 }
 
-std::string CheckInvariants() {
-  const SaveGameFault fault = CheckSavedGame(CaptureGameState());
+std::string CheckInvariants(const Game& game) {
+  const SaveGameFault fault = CheckSavedGame(game);
   if (fault != SaveGameFault::None) return std::string(DescribeSaveGameFault(fault));
-  if (SelectedPos != 0 && (Board[SelectedPos] == 0 || !IsFree(SelectedPos))) {
+  if (game.SelectedPos != 0 && !IsFreeTile(game, game.SelectedPos)) {
     return "the pick is not a free tile";
   }
-  const std::int16_t expected = MoveIndex == kWonMoveIndex ? 0 : CountAvailableMoves();
-  if (AvailableMoves != expected) return "AvailableMoves is stale";
+  const std::int16_t expected = game.MoveIndex == kWonMoveIndex ? 0 : CountAvailableMoves(game);
+  if (game.AvailableMoves != expected) return "AvailableMoves is stale";
   return {};
 }
 

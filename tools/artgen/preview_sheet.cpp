@@ -78,7 +78,7 @@ bool TileSheet(const QString& assetsDir, const QString& outDir, bool twice, cons
 }
 
 bool BoardSheet(const QString& assetsDir, const QString& outDir, bool large, const char* name) {
-  BuildLayout(large);
+  const TileGeometry& geometry = BuildLayout(large);
   std::array<int, 144> kinds{};
   std::size_t next = 0;
   for (int kind = 1; kind <= 42; ++kind) {
@@ -86,7 +86,7 @@ bool BoardSheet(const QString& assetsDir, const QString& outDir, bool large, con
   }
   std::mt19937 random(1624);
   std::shuffle(kinds.begin(), kinds.end(), random);
-  QImage sheet(large ? 960 : 640, large ? 480 : 360, QImage::Format_RGB32);
+  QImage sheet(geometry.boardWidth, geometry.boardHeight, QImage::Format_RGB32);
   sheet.fill(kBoardGreen);
   QPainter p(&sheet);
   std::array<QImage, 43> pictures;
@@ -95,7 +95,8 @@ bool BoardSheet(const QString& assetsDir, const QString& outDir, bool large, con
     if (pictures[kind].isNull()) return false;
   }
   for (int pos = 1; pos <= 144; ++pos) {
-    p.drawImage(TilePosXY[pos].x - TileDepth, TilePosXY[pos].y, pictures[kinds[pos - 1]]);
+    const TilePoint at = geometry.TilePosXY[pos];
+    p.drawImage(at.x - geometry.TileDepth, at.y, pictures[kinds[pos - 1]]);
   }
   p.end();
   return Save(sheet, outDir, name);

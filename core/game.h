@@ -1,4 +1,4 @@
-// The one game in progress: board, move history and counters, as fixed-size module-level data.
+// The game in progress as a value: board, move record and counters.
 #pragma once
 
 #include <array>
@@ -29,21 +29,28 @@ struct MoveRecord {
 };
 
 // Kind of the tile at each position; entry 0 stays empty so that "no neighbour" reads as empty.
-extern std::array<TileKind, kBoardEntries> Board;
+using BoardTiles = std::array<TileKind, kBoardEntries>;
 // Slot m holds the m-th move of the game; slot 0 never holds a move.
-extern std::array<MoveRecord, kHistorySlots> MoveHistory;
-// Slot of the next move, 1..73; moves made = MoveIndex - 1.
-extern std::int16_t MoveIndex;
-// One past the last recorded move that Redo can apply again; MoveIndex..73.
-extern std::int16_t RedoLimit;
-// First pick, 0 = nothing selected.
-extern std::int16_t SelectedPos;
-// Pairs of free matching tiles, as last counted by CheckAvailableMoves.
-extern std::int16_t AvailableMoves;
+using MoveList = std::array<MoveRecord, kHistorySlots>;
 
-// Tiles on the board by the move count: 144 at the start, 0 when won.
-inline int TilesRemaining() {
-  return 146 - 2 * MoveIndex;
-}
+// Everything Undo restores and a saved game holds, and the pick and move count that go with
+// it. The view's own state (keyboard cursor, tile size) lives with the view.
+struct Game {
+  BoardTiles Board{};
+  MoveList MoveHistory{};
+  // Slot of the next move, 1..73; moves made = MoveIndex - 1.
+  std::int16_t MoveIndex = 1;
+  // One past the last recorded move that Redo can apply again; MoveIndex..73.
+  std::int16_t RedoLimit = 1;
+  // First pick, 0 = nothing selected.
+  std::int16_t SelectedPos = 0;
+  // Pairs of free matching tiles, as last counted by CheckAvailableMoves.
+  std::int16_t AvailableMoves = 0;
+
+  // Tiles on the board by the move count: 144 at the start, 0 when won.
+  int TilesRemaining() const { return 146 - 2 * MoveIndex; }
+
+  friend bool operator==(const Game&, const Game&) = default;
+};
 
 }  // namespace kestalon
