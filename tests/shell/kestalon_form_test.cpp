@@ -76,15 +76,16 @@ class KestalonFormTest : public QObject {
       const auto dialogs = form.findChildren<QDialog*>();
       const auto open = std::ranges::count_if(dialogs, [](QDialog* d) { return d->isVisible(); });
       auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      if (modal) {
+      if (modal)
         results.opened << modal->objectName() + (DrawnAt(p) ? "+" : "-") +
                               (open > 1 ? " over" : "");
-        if (results.newGames-- > 0)
-          QTest::mouseClick(modal->findChild<QPushButton*>(), Qt::LeftButton);
-        else
-          modal->reject();
-      }
+      // Armed again before answering, so that a dialog opened by the answer is seen too.
       if (!modal || --results.toAnswer > 0) AnswerResults(results, p);
+      if (!modal) return;
+      if (results.newGames-- > 0)
+        QTest::mouseClick(modal->findChild<QPushButton*>(), Qt::LeftButton);
+      else
+        modal->reject();
     });
   }
 
