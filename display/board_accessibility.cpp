@@ -1,6 +1,7 @@
 // The board as assistive technology reads it: a list whose items are the present tiles,
 // each named by its kind, described as free or blocked, selected when picked and focused
-// under the keyboard cursor. The board's description says how the game stands.
+// under the keyboard cursor. The board's description says how the game stands. A last child,
+// a notification, carries what the game says: made to show, a screen reader speaks it.
 #include "display/board_accessibility.h"
 
 #include <array>
@@ -10,6 +11,7 @@
 
 #include "core/rules.h"
 #include "display/board_widget.h"
+#include "display/spoken_messages.h"
 
 namespace kestalon {
 namespace {
@@ -18,13 +20,12 @@ QAccessibleInterface* BoardInterfaceOf(BoardWidget* board) {
   return QAccessible::queryAccessibleInterface(board);
 }
 
-// One tile position. It stays registered while the board lives and is a child of the board
-// only while a tile stands there.
-class TileAccessible final : public QAccessibleInterface {
+// A part of the board without an object of its own: no children, text read only.
+class BoardPartAccessible : public QAccessibleInterface {
  public:
-  TileAccessible(BoardWidget* board, Position pos) : board_(board), pos_(pos) {}
+  explicit BoardPartAccessible(BoardWidget* board) : board_(board) {}
 
-  bool isValid() const override { return board_ && board_->game().Board[pos_] > 0; }
+  bool isValid() const override { return board_ != nullptr; }
   QObject* object() const override { return nullptr; }
   QWindow* window() const override { return board_ ? board_->window()->windowHandle() : nullptr; }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
@@ -33,6 +34,34 @@ class TileAccessible final : public QAccessibleInterface {
   int childCount() const override { return 0; }
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   void setText(QAccessible::Text, const QString&) override {}
+
+ protected:
+  QPointer<BoardWidget> board_;
+};
+
+// What the game last said. Its role is what makes a screen reader speak it when it is made
+// to show, whatever key came before; its rectangle is the board's.
+class AnnouncementAccessible final : public BoardPartAccessible {
+ public:
+  using BoardPartAccessible::BoardPartAccessible;
+
+  QAccessible::Role role() const override { return QAccessible::Notification; }
+  QString text(QAccessible::Text t) const override {
+    return board_ && t == QAccessible::Name ? board_->announcement() : QString();
+  }
+  QRect rect() const override {
+    return board_ ? QRect(board_->mapToGlobal(QPoint(0, 0)), board_->size()) : QRect();
+  }
+  QAccessible::State state() const override { return {}; }
+};
+
+// One tile position. It stays registered while the board lives and is a child of the board
+// only while a tile stands there.
+class TileAccessible final : public BoardPartAccessible {
+ public:
+  TileAccessible(BoardWidget* board, Position pos) : BoardPartAccessible(board), pos_(pos) {}
+
+  bool isValid() const override { return board_ && board_->game().Board[pos_] > 0; }
   QAccessible::Role role() const override { return QAccessible::ListItem; }
 
   QString text(QAccessible::Text t) const override {
@@ -63,7 +92,6 @@ class TileAccessible final : public QAccessibleInterface {
   }
 
  private:
-  QPointer<BoardWidget> board_;
   Position pos_;
 };
 
@@ -78,6 +106,17 @@ class BoardAccessible final : public QAccessibleWidget {
     for (QAccessible::Id id : tileIds_) {
       if (id != 0) QAccessible::deleteAccessibleInterface(id);
     }
+    if (announcementId_ != 0) QAccessible::deleteAccessibleInterface(announcementId_);
+  }
+
+  // The announcement's interface, made and registered when first asked for.
+  QAccessibleInterface* Announcement() const {
+    if (announcementId_ == 0) {
+      // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): owned by Qt's cache
+      announcementId_ = QAccessible::registerAccessibleInterface(
+          new AnnouncementAccessible(static_cast<BoardWidget*>(widget())));
+    }
+    return QAccessible::accessibleInterface(announcementId_);
   }
 
   // The tile interface of a position, made and registered when first asked for.
@@ -95,7 +134,7 @@ class BoardAccessible final : public QAccessibleWidget {
   int childCount() const override {
     int count = 0;
     for (int p = 1; p <= kPositionCount; ++p) count += tiles()[p] > 0;
-    return count;
+    return count + 1;  // and the announcement
   }
 
   QAccessibleInterface* child(int index) const override {
@@ -103,10 +142,11 @@ class BoardAccessible final : public QAccessibleWidget {
     for (int p = 1; p <= kPositionCount; ++p) {
       if (tiles()[p] > 0 && index-- == 0) return Tile(static_cast<Position>(p));
     }
-    return nullptr;
+    return index == 0 ? Announcement() : nullptr;
   }
 
   int indexOfChild(const QAccessibleInterface* child) const override {
+    if (child != nullptr && child == Announcement()) return childCount() - 1;
     for (int p = 1, index = 0; p <= kPositionCount; ++p) {
       if (tiles()[p] <= 0) continue;
       if (tileIds_[p] != 0 && QAccessible::accessibleInterface(tileIds_[p]) == child) {
@@ -132,13 +172,14 @@ class BoardAccessible final : public QAccessibleWidget {
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name) return BoardWidget::tr("Board");
     if (t == QAccessible::Description) {
-      return GameCounts(board().game());
+      return CountsMessage(board().game());
     }
     return QAccessibleWidget::text(t);
   }
 
  private:
   mutable std::array<QAccessible::Id, kBoardEntries> tileIds_{};
+  mutable QAccessible::Id announcementId_ = 0;
 };
 
 QAccessibleInterface* BoardFactory(const QString&, QObject* object) {
@@ -147,15 +188,6 @@ QAccessibleInterface* BoardFactory(const QString&, QObject* object) {
 }
 
 }  // namespace
-
-QString GameCounts(const Game& game) {
-  const int tiles = game.TilesRemaining();
-  const int moves = game.AvailableMoves;
-  return (tiles == 1 ? BoardWidget::tr("1 tile") : BoardWidget::tr("%1 tiles").arg(tiles)) +
-         QStringLiteral(", ") +
-         (moves == 1 ? BoardWidget::tr("1 move available")
-                     : BoardWidget::tr("%1 moves available").arg(moves));
-}
 
 void InstallBoardAccessibility() {
   static const bool installed = [] {
@@ -171,6 +203,14 @@ void AnnounceBoardChange(BoardWidget* board) {
   QAccessible::updateAccessibility(&reorder);
   QAccessibleEvent description(board, QAccessible::DescriptionChanged);
   QAccessible::updateAccessibility(&description);
+}
+
+void SpeakAnnouncement(BoardWidget* board) {
+  if (!QAccessible::isActive()) return;
+  auto* boardInterface = dynamic_cast<BoardAccessible*>(BoardInterfaceOf(board));
+  if (!boardInterface) return;
+  QAccessibleEvent show(boardInterface->Announcement(), QAccessible::ObjectShow);
+  QAccessible::updateAccessibility(&show);
 }
 
 void AnnounceCursorTile(BoardWidget* board) {

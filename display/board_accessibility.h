@@ -2,8 +2,6 @@
 // how the game stands.
 #pragma once
 
-#include <QString>
-
 #include "core/game.h"
 
 namespace kestalon {
@@ -14,11 +12,10 @@ class BoardWidget;
 // before the first board is made.
 void InstallBoardAccessibility();
 
-// How the game stands, as the board's description reads it: "132 tiles, 5 moves available".
-QString GameCounts(const Game& game);
-
 // After a change of the board: the tiles, their states and the board's description.
 void AnnounceBoardChange(BoardWidget* board);
+// The board's announcement shown afresh, so that a screen reader speaks it.
+void SpeakAnnouncement(BoardWidget* board);
 // The cursor's tile as the focused tile, so that a screen reader speaks it.
 void AnnounceCursorTile(BoardWidget* board);
 

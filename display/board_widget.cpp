@@ -5,12 +5,14 @@
 
 #include <cmath>
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "display/board_accessibility.h"
 #include "display/board_painter.h"
+#include "display/spoken_messages.h"
 
 namespace kestalon {
 namespace {
@@ -21,6 +23,10 @@ std::optional<BoardKey> BoardKeyFor(const QKeyEvent& event) {
       return BoardKey::NextTile;
     case Qt::Key_Backtab:
       return BoardKey::PreviousTile;
+    case Qt::Key_Home:
+      return BoardKey::FirstTile;
+    case Qt::Key_End:
+      return BoardKey::LastTile;
     case Qt::Key_Left:
       return BoardKey::Left;
     case Qt::Key_Right:
@@ -95,6 +101,26 @@ void BoardWidget::DrawBoard(Position first, Position second) {
   ShowCursorMoves();  // after a deal or a load, the same place can hold another tile
 }
 
+void BoardWidget::Announce(const QString& message) {
+  announcement_ = message;
+  SpeakAnnouncement(this);
+}
+
+bool BoardWidget::TypeAhead(const QKeyEvent& event) {
+  const QString text = event.text();
+  const bool plain = (event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0;
+  if (!plain || text.size() != 1 || !text[0].isLetterOrNumber() || text[0].unicode() > 127) {
+    return false;
+  }
+  const bool follows =
+      lastTyped_.isValid() && lastTyped_.elapsed() < QApplication::keyboardInputInterval();
+  lastTyped_.start();
+  const std::string typed = cursor_.TypeAhead(text[0].toLatin1(), follows, game_);
+  if (!cursor_.found()) Announce(NoFreeTileMessage(QString::fromStdString(typed)));
+  ShowCursorMoves();
+  return true;
+}
+
 void BoardWidget::ShowCursorMoves() {
   const Position pos = cursor_.pos();
   const TileKind kind = pos != 0 ? game_.Board[pos] : TileKind{0};
@@ -143,9 +169,10 @@ void BoardWidget::keyPressEvent(QKeyEvent* event) {
   }
   const std::optional<BoardKey> key = BoardKeyFor(*event);
   if (!key) {
-    QWidget::keyPressEvent(event);
+    if (!TypeAhead(*event)) QWidget::keyPressEvent(event);
     return;
   }
+  lastTyped_.invalidate();  // any other board key ends a type-ahead search
   const std::optional<Position> press = cursor_.KeyPress(*key, game_, *geometry_);
   ShowCursorMoves();
   if (press) emit TilePressed(*press);

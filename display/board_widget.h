@@ -7,6 +7,7 @@
 #include <optional>
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <QWidget>
 
@@ -38,6 +39,11 @@ class BoardWidget : public QWidget {
   // The surface that drawing goes into, sized in logical pixels.
   const QPixmap& Surface() const { return surface_; }
 
+  // Says message through the player's screen reader, in its own voice and rate.
+  void Announce(const QString& message);
+  // What the board last said.
+  const QString& announcement() const { return announcement_; }
+
  signals:
   // A left or middle click on a tile or on empty space (0), or Space, Return or Escape on the
   // board: what a left click at that position does is wanted.
@@ -57,6 +63,8 @@ class BoardWidget : public QWidget {
  private:
   // Repaints and tells assistive technology when the cursor marks another tile.
   void ShowCursorMoves();
+  // A letter or digit typed on the board; false for any other key.
+  bool TypeAhead(const QKeyEvent& event);
   TileImageList& Pictures();
 
   const Game& game_;
@@ -64,6 +72,8 @@ class BoardWidget : public QWidget {
   std::array<std::optional<TileImageList>, 2> pictures_;  // regular, large: made on first use
   KeyboardCursor cursor_;
   QPixmap surface_;
+  QString announcement_;
+  QElapsedTimer lastTyped_;  // type-ahead: letters typed in quick succession extend the search
   Position shownCursor_ = 0;
   TileKind shownCursorKind_ = 0;
 };

@@ -12,6 +12,7 @@
 #include "core/rules.h"
 #include "dialogs/dialogs.h"
 #include "display/board_widget.h"
+#include "display/spoken_messages.h"
 #include "shell/dialog_placement.h"
 #include "shell/formats/command_line.h"
 #include "shell/game_files.h"
@@ -168,9 +169,11 @@ void KestalonForm::showEvent(QShowEvent* event) {
   }
 }
 
-// A press shows its board first; then its sound starts and a result dialog opens.
+// A press shows its board first; then its sound starts and a result dialog opens. What it
+// did is said before the drawing moves the keyboard cursor, whose new tile is said after it.
 void KestalonForm::PressTile(Position pos) {
   const PressOutcome outcome = kestalon::PressTile(game_, pos);
+  board_->Announce(PressMessage(outcome, game_));
   if (outcome.result == PressResult::Picked) DrawBoard(outcome.first);
   if (outcome.result == PressResult::Dropped || outcome.result == PressResult::Removed) DrawBoard();
   PlayGameSound(outcome.sound);
@@ -188,6 +191,7 @@ void KestalonForm::ShowResults(GameEnd end) {
     ShowResultDialog(this, end, [this, &next] {
       const EndCheck check = DealNewGame(game_, *random_);
       PlayGameSound(check.sound);
+      board_->Announce(ChangeMessage(BoardChange::NewGame, game_));
       DrawBoard();
       next = check.end;
     });
@@ -198,26 +202,26 @@ void KestalonForm::ShowResults(GameEnd end) {
 // A deal, Undo and Redo announce the game's end before they draw: Redo of the last pair shows
 // the win before the empty board.
 void KestalonForm::NewGame() {
-  const EndCheck check = DealNewGame(game_, *random_);
-  PlayGameSound(check.sound);
-  ShowResults(check.end);
-  DrawBoard();
+  ShowChange(BoardChange::NewGame, DealNewGame(game_, *random_));
 }
 
 void KestalonForm::Undo() {
   if (const std::optional<EndCheck> check = kestalon::Undo(game_)) {
-    PlayGameSound(check->sound);
-    ShowResults(check->end);
-    DrawBoard();
+    ShowChange(BoardChange::Undone, *check);
   }
 }
 
 void KestalonForm::Redo() {
   if (const std::optional<EndCheck> check = kestalon::Redo(game_)) {
-    PlayGameSound(check->sound);
-    ShowResults(check->end);
-    DrawBoard();
+    ShowChange(BoardChange::Redone, *check);
   }
+}
+
+void KestalonForm::ShowChange(BoardChange change, const EndCheck& check) {
+  PlayGameSound(check.sound);
+  ShowResults(check.end);
+  board_->Announce(ChangeMessage(change, game_));
+  DrawBoard();
 }
 
 void KestalonForm::ShowMoves() {
@@ -231,7 +235,7 @@ void KestalonForm::Replay() {
 }
 
 void KestalonForm::LoadGame() {
-  LoadGameCommand(this, game_);
+  if (LoadGameCommand(this, game_)) board_->Announce(ChangeMessage(BoardChange::Loaded, game_));
   // Drawn whether a game was loaded, the file was refused or nothing was chosen.
   DrawBoard();
 }

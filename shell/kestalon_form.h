@@ -10,6 +10,7 @@
 #include "core/game.h"
 #include "core/outcomes.h"
 #include "core/random_source.h"
+#include "display/spoken_messages.h"
 #include "shell/sound_player.h"
 
 class QAction;
@@ -56,6 +57,8 @@ class KestalonForm final : public QMainWindow {
   // without a move: that loss is sounded at once and its dialog shown once the open one has
   // closed, so there is never a second result dialog on screen.
   void ShowResults(GameEnd end);
+  // A deal, Undo and Redo: the game's end announced, the change said, then the board drawn.
+  void ShowChange(BoardChange change, const EndCheck& check);
   void NewGame();
   void Undo();
   void Redo();

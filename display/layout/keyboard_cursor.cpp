@@ -1,10 +1,12 @@
 // The keyboard cursor: moving it between tiles, and the press it asks for.
 #include "display/layout/keyboard_cursor.h"
 
+#include <cctype>
 #include <cstdlib>
 
 #include "core/board_topology.h"
 #include "core/rules.h"
+#include "core/tile_kinds.h"
 
 namespace kestalon {
 namespace {
@@ -21,6 +23,33 @@ Position FindFreeTile(const Game& game, Position pos, int step) {
 
 bool IsUncoveredTile(const Game& game, int p) {
   return game.Board[p] > 0 && game.Board[TileNeighbours[p].above] <= 0;
+}
+
+// Whether a tile's name answers what was typed: its letters (case and blanks aside) begin with
+// the letters typed, and its value begins with the digits typed after them. So "cr" reaches
+// any Craks tile, "cr5" and "c5" the Craks 5 (and "c5" the Circles 5), "5" any tile of value 5.
+bool NameAnswers(TileKind kind, const std::string& typed) {
+  std::string letters, digits;
+  for (char c : TileKindName(kind)) {
+    const auto u = static_cast<unsigned char>(c);
+    if (std::isalpha(u)) letters += static_cast<char>(std::tolower(u));
+    if (std::isdigit(u)) digits += c;
+  }
+  const std::size_t split = typed.find_first_of("0123456789");
+  const std::string typedLetters = typed.substr(0, split);
+  const std::string typedDigits = split == std::string::npos ? "" : typed.substr(split);
+  const bool digitsOnly = typedDigits.find_first_not_of("0123456789") == std::string::npos;
+  return digitsOnly && letters.starts_with(typedLetters) && digits.starts_with(typedDigits) &&
+         (typedDigits.empty() || !digits.empty());
+}
+
+// The first free tile whose name answers typed, from position from onwards, wrapping.
+Position FindNamed(const Game& game, const std::string& typed, Position from) {
+  for (int i = 0; i < kPositionCount; ++i) {
+    const auto p = static_cast<Position>((from - 1 + i) % kPositionCount + 1);
+    if (IsFreeTile(game, p) && NameAnswers(game.Board[p], typed)) return p;
+  }
+  return 0;
 }
 
 }  // namespace
@@ -62,6 +91,23 @@ Position TileInDirection(const Game& game, const TileGeometry& geometry, Positio
   return best;
 }
 
+std::string KeyboardCursor::TypeAhead(char letter, bool follows, const Game& game) {
+  const std::string single(1, static_cast<char>(std::tolower(static_cast<unsigned char>(letter))));
+  const auto after = static_cast<Position>(pos_ % kPositionCount + 1);
+  Position found = 0;
+  if (follows && pos_ != 0) {
+    typed_ += single;
+    found = FindNamed(game, typed_, pos_);
+  }
+  if (found == 0) {
+    typed_ = single;
+    found = FindNamed(game, typed_, pos_ == 0 ? Position{1} : after);
+  }
+  found_ = found != 0;
+  if (found_) pos_ = found;
+  return typed_;
+}
+
 void KeyboardCursor::Settle(const Game& game) {
   if (pos_ == 0) return;
   if (game.Board[pos_] <= 0) {
@@ -77,15 +123,29 @@ std::optional<Position> KeyboardCursor::KeyPress(BoardKey key, const Game& game,
     if (game.SelectedPos != 0) return Position{0};
     return std::nullopt;
   }
-  if (pos_ == 0) {
+  const bool jump = key == BoardKey::FirstTile || key == BoardKey::LastTile;
+  if (pos_ == 0 && !jump) {
     pos_ = NextFreeTile(game, 0);
     return std::nullopt;
   }
   if (key == BoardKey::Press) return pos_;
-  const Position next = key == BoardKey::NextTile ? NextFreeTile(game, pos_)
-                        : key == BoardKey::PreviousTile
-                            ? PreviousFreeTile(game, pos_)
-                            : TileInDirection(game, geometry, pos_, key);
+  Position next = 0;
+  switch (key) {
+    case BoardKey::NextTile:
+      next = NextFreeTile(game, pos_);
+      break;
+    case BoardKey::PreviousTile:
+      next = PreviousFreeTile(game, pos_);
+      break;
+    case BoardKey::FirstTile:
+      next = NextFreeTile(game, 0);
+      break;
+    case BoardKey::LastTile:
+      next = PreviousFreeTile(game, 0);
+      break;
+    default:
+      next = TileInDirection(game, geometry, pos_, key);
+  }
   if (next != 0) pos_ = next;
   return std::nullopt;
 }

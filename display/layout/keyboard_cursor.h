@@ -3,13 +3,25 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "core/game.h"
 #include "display/layout/board_layout.h"
 
 namespace kestalon {
 
-enum class BoardKey { NextTile, PreviousTile, Left, Right, Up, Down, Press, DropPick };
+enum class BoardKey {
+  NextTile,
+  PreviousTile,
+  FirstTile,
+  LastTile,
+  Left,
+  Right,
+  Up,
+  Down,
+  Press,
+  DropPick
+};
 
 // The free tiles in position order, wrapping round: the next after pos and the previous
 // before it (pos 0 gives the lowest and the highest); 0 when no tile is free.
@@ -29,11 +41,21 @@ class KeyboardCursor {
   Position pos() const { return pos_; }
   void Hide() { pos_ = 0; }
 
-  // One board key. With no cursor shown, a movement key or Press only shows the cursor, on
-  // the free tile with the lowest position number. Returns the position to press, as a left
-  // click there would: the cursor's tile for Press, empty space (0) for DropPick while a tile
-  // is picked; nothing for any other key.
+  // One board key. With no cursor shown, a movement key other than Home and End, or Press,
+  // only shows the cursor, on the free tile with the lowest position number. Returns the position
+  // to press, as a left click there would: the cursor's tile for Press, empty space (0) for
+  // DropPick while a tile is picked; nothing for any other key.
   std::optional<Position> KeyPress(BoardKey key, const Game& game, const TileGeometry& geometry);
+
+  // Type-ahead, as in a list: moves to the next free tile, in Tab order and wrapping round,
+  // whose name starts with the letters typed so far, in any case; digits typed after them
+  // give the tile's value ("cr" reaches a Craks tile, "cr5" or "c5" a Craks 5). A letter that
+  // follows the last one closely (follows) extends them, and may stay on the tile they
+  // reached; otherwise, or when nothing answers the longer text, the letter alone starts anew.
+  // Returns the text searched for; the cursor stays where it was when no free tile answers.
+  std::string TypeAhead(char letter, bool follows, const Game& game);
+  // Whether the last TypeAhead found a tile.
+  bool found() const { return found_; }
 
   // After a change of the board: a cursor whose tile has gone moves on to the next free tile
   // after it (and disappears with the last tile); one whose tile is now covered moves up onto
@@ -42,6 +64,8 @@ class KeyboardCursor {
 
  private:
   Position pos_ = 0;
+  std::string typed_;
+  bool found_ = false;
 };
 
 }  // namespace kestalon

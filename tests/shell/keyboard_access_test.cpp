@@ -28,6 +28,8 @@ class KeyboardAccessTest : public QObject {
   void Keys(Qt::Key key, int times = 1) {
     for (int i = 0; i < times; ++i) QTest::keyClick(form.windowHandle(), key);
   }
+  void Type(const char* letters) { QTest::keyClicks(form.board(), letters); }
+  QString Said() const { return form.board()->announcement(); }
   QAccessibleInterface* Board() { return QAccessible::queryAccessibleInterface(form.board()); }
   Position Cursor() const { return form.board()->cursor().pos(); }
 
@@ -41,7 +43,7 @@ class KeyboardAccessTest : public QObject {
 
   void boardReadsAsItsTiles() {
     QCOMPARE(Board()->text(QAccessible::Name), QStringLiteral("Board"));
-    QCOMPARE(Board()->childCount(), 144);
+    QCOMPARE(Board()->childCount(), 145);  // the tiles and the announcement
     const std::pair<int, const char*> names[] = {
         {1, "Plum"},     {2, "Bamboo flower"}, {15, "South wind"}, {16, "Circles 1"},
         {33, "Craks 9"}, {34, "Bamboo 1"},     {144, "Bamboo 9"}};
@@ -56,33 +58,45 @@ class KeyboardAccessTest : public QObject {
              QStringLiteral("144 tiles, 10 moves available"));
   }
 
+  // Tab to a tile, pick it, type-ahead to its match, take the pair; a refused press; each
+  // said through the board's announcement.
   void playsAPairFromTheKeyboard() {
     Keys(Qt::Key_Tab);  // shows the cursor on 1, and does nothing else
     QCOMPARE(Cursor(), 1);
-    QCOMPARE(game.SelectedPos, 0);
     QCOMPARE(Board()->focusChild(), Board()->child(0));
-    Keys(Qt::Key_Tab, 3);  // 12, 13, 20
-    Keys(Qt::Key_Space);   // picks 20
-    Keys(Qt::Key_Left);    // onto 11, hemmed in by 10 and 12
-    Keys(Qt::Key_Space);   // refused
+    Type("ci5");  // free tiles in turn: 12 East wind, 13 West wind, 20 Circles 5
+    QCOMPARE(Board()->focusChild()->text(QAccessible::Name), QStringLiteral("Circles 5"));
+    Keys(Qt::Key_Space);
     QCOMPARE(game.SelectedPos, 20);
     QVERIFY(Board()->child(19)->state().selected);
-    Keys(Qt::Key_Tab, 14);  // 12, 13, 20, 21, 30, 31, 57, 58, 67, 68, 75, 76, 87, 88
-    QCOMPARE(Board()->focusChild()->text(QAccessible::Name), QStringLiteral("Circles 5"));
+    QCOMPARE(Said(), QStringLiteral("Circles 5 picked"));
+    Type("ci5");  // a new search, from 21 (Circles 6) on: the other Circles 5, at 88
+    QCOMPARE(Cursor(), 88);
     Keys(Qt::Key_Return);
     QCOMPARE(game.MoveHistory[1], (MoveRecord{20, 20, 88, 20}));
+    QCOMPARE(Said(),
+             QStringLiteral("Circles 5 and Circles 5 removed. 142 tiles, 11 moves available"));
     // The cursor moves on to 89, freed by the removal.
     QCOMPARE(Cursor(), 89);
-    QCOMPARE(Board()->childCount(), 142);
+    QCOMPARE(Board()->childCount(), 143);
     QCOMPARE(Board()->focusChild()->text(QAccessible::Name), QStringLiteral("Circles 6"));
     QVERIFY(Board()->focusChild()->state().focused);
     QCOMPARE(Board()->text(QAccessible::Description),
              QStringLiteral("142 tiles, 11 moves available"));
+    Keys(Qt::Key_Left);   // onto 90, hemmed in by 89 and 91
+    Keys(Qt::Key_Space);  // refused
+    QCOMPARE(game.SelectedPos, 0);
+    QCOMPARE(Said(), QStringLiteral("Circles 7 is blocked"));
+    Type("q");
+    QCOMPARE(Said(), QStringLiteral("No free tile q"));
+    QCOMPARE(Cursor(), 90);
   }
 
   void escapeMenuKeyAndMouse() {
+    Keys(Qt::Key_Right);  // back onto 89
     Keys(Qt::Key_Space);
     Keys(Qt::Key_Escape);  // drops the pick
+    QCOMPARE(Said(), QStringLiteral("Pick dropped"));
     QCOMPARE(game.SelectedPos, 0);
     Keys(Qt::Key_Menu);
     QCOMPARE(QApplication::activePopupWidget(), form.gameMenu());
