@@ -125,13 +125,17 @@ void KestalonForm::FormLoad(const QStringList& arguments) {
   // Defaults, in force unless the settings file says otherwise.
   optsound_->setChecked(true);
   optlargetiles_->setChecked(false);
-  UseTileSize(false);
+  UseRegularTiles();
 
   OptionFlags flags{optsound_->isChecked(), optlargetiles_->isChecked()};
   if (ReadSettingsFile(flags)) {
     optsound_->setChecked(flags.sound);
     optlargetiles_->setChecked(flags.largeTiles);
-    UseTileSize(flags.largeTiles);
+    if (flags.largeTiles) {
+      UseLargeTiles();
+    } else {
+      UseRegularTiles();
+    }
   }
 
   // A saved game named on the command line, else (or if it cannot be loaded) a new deal.
@@ -242,7 +246,15 @@ void KestalonForm::LoadGame() {
 
 // The board gets exactly its client size and the window follows it, so switching back and
 // forth never drifts; then the window is centred on its screen by its outer size.
-void KestalonForm::UseTileSize(bool large) {
+void KestalonForm::UseLargeTiles() {
+  ApplyTileSize(true);
+}
+
+void KestalonForm::UseRegularTiles() {
+  ApplyTileSize(false);
+}
+
+void KestalonForm::ApplyTileSize(bool large) {
   board_->SetTileSize(large);
   layout()->activate();
   adjustSize();
@@ -255,7 +267,11 @@ void KestalonForm::ToggleLargeTiles() {
   const Qt::WindowStates state = windowState();
   setWindowState(Qt::WindowNoState);
   DropPick(game_);
-  UseTileSize(optlargetiles_->isChecked());
+  if (optlargetiles_->isChecked()) {
+    UseLargeTiles();
+  } else {
+    UseRegularTiles();
+  }
   setWindowState(state);
 }
 

@@ -65,7 +65,10 @@ class KestalonForm final : public QMainWindow {
   void ShowMoves();
   void Replay();
   void LoadGame();
-  void UseTileSize(bool large);
+  // Each gives the board its tile size, sizes and centres the window and redraws the board.
+  void UseLargeTiles();
+  void UseRegularTiles();
+  void ApplyTileSize(bool large);
   void ToggleLargeTiles();
   void SaveSettings();
   void Exit();
