@@ -28,11 +28,11 @@ struct OptionFlags {
   bool largeTiles = false;
 };
 // Applies a valid settings file over flags; false (flags untouched) when there is none.
-// Where it is looked for: shell/settings_location.h.
-bool ReadSettingsFile(OptionFlags& flags);
+// Where it is looked for, for a program in programDir: shell/settings_location.h.
+bool ReadSettingsFile(const QString& programDir, OptionFlags& flags);
 // Writes the settings file for flags; false, with the reason in error, when it failed.
-bool WriteSettingsFile(OptionFlags flags, QString* error = nullptr);
+bool WriteSettingsFile(const QString& programDir, OptionFlags flags, QString* error = nullptr);
 // The Options menu's Save Settings command: writes the file, reports a failure.
-void SaveSettingsCommand(QWidget* mainWindow, OptionFlags flags);
+void SaveSettingsCommand(QWidget* mainWindow, const QString& programDir, OptionFlags flags);
 
 }  // namespace kestalon

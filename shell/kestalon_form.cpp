@@ -16,7 +16,6 @@
 #include "shell/dialog_placement.h"
 #include "shell/formats/command_line.h"
 #include "shell/game_files.h"
-#include "shell/settings_location.h"
 
 namespace kestalon {
 namespace {
@@ -48,7 +47,8 @@ QString SoundFileName(GameSound sound) {
 
 }  // namespace
 
-KestalonForm::KestalonForm(std::unique_ptr<RandomSource> random) : random_(std::move(random)) {
+KestalonForm::KestalonForm(std::unique_ptr<RandomSource> random, const QString& programDir)
+    : random_(std::move(random)), programDir_(programDir) {
   setObjectName(QStringLiteral("KestalonForm"));
   setWindowTitle(QStringLiteral("PC Kestalon"));
   QIcon icon;
@@ -128,7 +128,7 @@ void KestalonForm::FormLoad(const QStringList& arguments) {
   UseRegularTiles();
 
   OptionFlags flags{optsound_->isChecked(), optlargetiles_->isChecked()};
-  if (ReadSettingsFile(flags)) {
+  if (ReadSettingsFile(programDir_, flags)) {
     optsound_->setChecked(flags.sound);
     optlargetiles_->setChecked(flags.largeTiles);
     if (flags.largeTiles) {
@@ -186,7 +186,7 @@ void KestalonForm::PressTile(Position pos) {
 
 void KestalonForm::PlayGameSound(GameSound sound) {
   if (sound == GameSound::None || !optsound_->isChecked()) return;
-  sounds_.Play(ProgramDirPath() + SoundFileName(sound));
+  sounds_.Play(programDir_ + SoundFileName(sound));
 }
 
 void KestalonForm::ShowResults(GameEnd end) {
@@ -276,7 +276,7 @@ void KestalonForm::ToggleLargeTiles() {
 }
 
 void KestalonForm::SaveSettings() {
-  SaveSettingsCommand(this, {optsound_->isChecked(), optlargetiles_->isChecked()});
+  SaveSettingsCommand(this, programDir_, {optsound_->isChecked(), optlargetiles_->isChecked()});
 }
 
 void KestalonForm::Exit() {

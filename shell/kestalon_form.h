@@ -11,6 +11,7 @@
 #include "core/outcomes.h"
 #include "core/random_source.h"
 #include "display/spoken_messages.h"
+#include "shell/settings_location.h"
 #include "shell/sound_player.h"
 
 class QAction;
@@ -25,8 +26,11 @@ class KestalonForm final : public QMainWindow {
 
  public:
   // Deals from random, the clock-seeded generator unless a test scripts the deals.
+  // The sounds and a settings file are looked for in programDir, the program's own folder
+  // by default.
   explicit KestalonForm(
-      std::unique_ptr<RandomSource> random = std::make_unique<ClockSeededRandom>());
+      std::unique_ptr<RandomSource> random = std::make_unique<ClockSeededRandom>(),
+      const QString& programDir = ProgramDirPath());
 
   // The start-up sequence; arguments are the program's arguments after its name.
   void FormLoad(const QStringList& arguments);
@@ -75,6 +79,7 @@ class KestalonForm final : public QMainWindow {
 
   Game game_;
   std::unique_ptr<RandomSource> random_;
+  QString programDir_;
   SoundPlayer sounds_;
   BoardWidget* board_ = nullptr;
   QMenu* menusGame_ = nullptr;

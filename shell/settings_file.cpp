@@ -48,13 +48,13 @@ bool WriteSettingsTo(const QString& path, OptionFlags flags, QString* error) {
 
 }  // namespace
 
-bool ReadSettingsFile(OptionFlags& flags) {
+bool ReadSettingsFile(const QString& programDir, OptionFlags& flags) {
   return ApplySettingsFrom(UserSettingsPath(), flags) ||
-         ApplySettingsFrom(ProgramSettingsPath(), flags);
+         ApplySettingsFrom(ProgramSettingsPath(programDir), flags);
 }
 
-bool WriteSettingsFile(OptionFlags flags, QString* error) {
-  const QString programPath = ProgramSettingsPath();
+bool WriteSettingsFile(const QString& programDir, OptionFlags flags, QString* error) {
+  const QString programPath = ProgramSettingsPath(programDir);
   const QString userPath = UserSettingsPath();
   QString programError;
   const bool besideProgram = WriteSettingsTo(programPath, flags, &programError);
@@ -75,9 +75,9 @@ bool WriteSettingsFile(OptionFlags flags, QString* error) {
   return false;
 }
 
-void SaveSettingsCommand(QWidget* mainWindow, OptionFlags flags) {
+void SaveSettingsCommand(QWidget* mainWindow, const QString& programDir, OptionFlags flags) {
   QString error;
-  if (!WriteSettingsFile(flags, &error)) ShowFileError(mainWindow, error);
+  if (!WriteSettingsFile(programDir, flags, &error)) ShowFileError(mainWindow, error);
 }
 
 }  // namespace kestalon

@@ -9,11 +9,6 @@
 namespace kestalon {
 namespace {
 
-QString& ProgramDirOverride() {
-  static QString dir;
-  return dir;
-}
-
 QString SettingsFileName() {
   return QString::fromLatin1(kSettingsFileName.data(), kSettingsFileName.size());
 }
@@ -21,16 +16,11 @@ QString SettingsFileName() {
 }  // namespace
 
 QString ProgramDirPath() {
-  const QString& dir = ProgramDirOverride();
-  return dir.isEmpty() ? QCoreApplication::applicationDirPath() : dir;
+  return QCoreApplication::applicationDirPath();
 }
 
-void SetProgramDirPath(const QString& dir) {
-  ProgramDirOverride() = dir;
-}
-
-QString ProgramSettingsPath() {
-  return ProgramDirPath() + QLatin1Char('/') + SettingsFileName();
+QString ProgramSettingsPath(const QString& programDir) {
+  return programDir + QLatin1Char('/') + SettingsFileName();
 }
 
 QString UserSettingsPath() {

@@ -13,12 +13,11 @@
 
 namespace kestalon {
 
-// The program's directory: the executable's, unless a test has set another.
+// The program's directory: the executable's.
 QString ProgramDirPath();
-// For tests: use dir as the program's directory; an empty string restores the real one.
-void SetProgramDirPath(const QString& dir);
 
-QString ProgramSettingsPath();
+// The settings file beside the program in programDir.
+QString ProgramSettingsPath(const QString& programDir);
 // Empty when the platform names no per-user configuration folder.
 QString UserSettingsPath();
 

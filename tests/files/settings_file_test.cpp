@@ -13,14 +13,8 @@ QByteArray Opt(const char* hexFlags, const char* header = "Kesta Opt") {
 
 // The settings places under a scratch folder: the program's folder and XDG_CONFIG_HOME.
 struct SettingsFile : ::testing::Test {
-  SettingsFile() {
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
-    SetProgramDirPath(programDir);
-  }
-  ~SettingsFile() override {
-    SetProgramDirPath({});
-    qputenv("XDG_CONFIG_HOME", savedConfigHome);
-  }
+  SettingsFile() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config"))); }
+  ~SettingsFile() override { qputenv("XDG_CONFIG_HOME", savedConfigHome); }
 
   QByteArray savedConfigHome = qgetenv("XDG_CONFIG_HOME");
   QTemporaryDir dir;
@@ -47,7 +41,7 @@ TEST_F(SettingsFile, ReadsThePerUserFileFirstThenTheOneBesideTheProgram) {
     testing::WriteAll(programFile, c.program);  // an empty file is no settings file
     testing::WriteAll(userFile, c.user);
     OptionFlags flags;
-    ReadSettingsFile(flags);
+    ReadSettingsFile(programDir, flags);
     EXPECT_EQ(std::make_pair(flags.sound, flags.largeTiles), c.soundAndLarge) << c.what;
   }
 }
@@ -57,24 +51,23 @@ TEST_F(SettingsFile, ReadsThePerUserFileFirstThenTheOneBesideTheProgram) {
 // it would hide what was saved beside the program.
 TEST_F(SettingsFile, SaveWritesThirteenBytesForTheNextStartBesideTheProgramElseForTheUser) {
   {
-    KestalonForm form;
+    KestalonForm form(std::make_unique<ClockSeededRandom>(), programDir);
     form.FormLoad({});
     form.action("optsound")->trigger();  // from the defaults: sound off, large tiles on
     form.action("optlargetiles")->trigger();
     form.action("Menus_Options_Savesettings")->trigger();
   }
   EXPECT_EQ(testing::ReadAll(programFile), Opt("0000ffff"));
-  KestalonForm next;
+  KestalonForm next(std::make_unique<ClockSeededRandom>(), programDir);
   next.FormLoad({});
   EXPECT_FALSE(next.action("optsound")->isChecked());
   EXPECT_TRUE(next.action("optlargetiles")->isChecked());
 
   testing::WriteAll(dir.filePath("plain"), "x");
-  SetProgramDirPath(dir.filePath("plain"));  // knopts.cfg cannot go under a file
-  SaveSettingsCommand(nullptr, OptionFlags{true, false});
+  // knopts.cfg cannot go under a file
+  SaveSettingsCommand(nullptr, dir.filePath("plain"), OptionFlags{true, false});
   EXPECT_EQ(testing::ReadAll(userFile), Opt("ffff0000"));
-  SetProgramDirPath(programDir);
-  SaveSettingsCommand(nullptr, OptionFlags{false, false});
+  SaveSettingsCommand(nullptr, programDir, OptionFlags{false, false});
   EXPECT_EQ(testing::ReadAll(programFile), Opt("00000000"));
   EXPECT_EQ(testing::ReadAll(userFile), Opt("00000000"));
   EXPECT_TRUE(dialogs.messages.isEmpty());
@@ -85,7 +78,7 @@ TEST_F(SettingsFile, AFailedSaveKeepsTheOldFileAndSaysWhereItTried) {
   testing::WriteAll(dir.filePath("plain"), "x");
   // The per-user folder cannot go under a file.
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("plain")));
-  testing::WithFileSizeLimit(5, [] { SaveSettingsCommand(nullptr, OptionFlags{true, false}); });
+  testing::WithFileSizeLimit(5, [&] { SaveSettingsCommand(nullptr, programDir, {true, false}); });
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_TRUE(dialogs.messages[0].contains(programFile));
   EXPECT_TRUE(dialogs.messages[0].contains(dir.filePath("plain/pc-kestalon/knopts.cfg")));

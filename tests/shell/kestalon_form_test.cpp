@@ -157,7 +157,8 @@ class KestalonFormTest : public QObject {
   void soundItemReachesTheSoundPlayer() {
     QTemporaryDir programDir;
     QVERIFY(QFile::copy(KESTALON_SOUNDS_DIR "/alert.wav", programDir.filePath("alert.wav")));
-    SetProgramDirPath(programDir.path());
+    KestalonForm form(std::make_unique<ClockSeededRandom>(), programDir.path());
+    form.FormLoad({});
     PlayerWatch watch;
     qApp->installEventFilter(&watch);
     form.action("optsound")->setChecked(false);
