@@ -56,7 +56,12 @@ rw_wait() {
   done
 }
 
-rw_ended() { [[ ! -e /proc/$GAME_PID || $(cut -d' ' -f3 "/proc/$GAME_PID/stat") == Z ]]; }
+# rw_ended [PID]: the game, or that process, has ended.
+# shellcheck disable=SC2120 # screen_reader.sh passes Orca's process id
+rw_ended() {
+  local pid=${1:-$GAME_PID}
+  [[ ! -e /proc/$pid || $(cut -d' ' -f3 "/proc/$pid/stat" 2>/dev/null) == Z ]]
+}
 
 rw_find_window() {
   rw_ended && rw_fail "the game ended during start-up"

@@ -22,12 +22,21 @@ rw_setup screen_reader "$2"
 # Everything started from here on carries this mark, so that what D-Bus and Orca spawn and
 # detach (the registry, speech-dispatcher) is ended too, each by its own process id.
 export KESTALON_SCREEN_READER_RUN=$RW_TMP
+ORCA_PID=""
 sr_cleanup() {
   local proc
+  # Orca heeds SIGTERM only when its next event comes, which a key makes. Its log is written
+  # line by line, so the hard stop after 5 s loses nothing.
+  if [[ -n $ORCA_PID ]] && kill -TERM "$ORCA_PID" 2>/dev/null; then
+    xdotool key shift
+    for _ in {1..50}; do rw_ended "$ORCA_PID" && break; sleep 0.1; done
+    kill -KILL "$ORCA_PID" 2>/dev/null
+  fi
   for proc in /proc/[0-9]*; do
     grep -qzx "KESTALON_SCREEN_READER_RUN=$RW_TMP" "$proc/environ" 2>/dev/null &&
       kill "${proc#/proc/}" 2>/dev/null
   done
+  wait # a dead Orca left unreaped would stop the next one from starting
   rm -rf "$XDG_RUNTIME_DIR"
   rw_cleanup
 }
@@ -52,6 +61,7 @@ mkdir "$RW_TMP/orca"
 printf '%s\n' 'from orca import debug' 'debug.debugFile.reconfigure(line_buffering=True)' \
   >"$RW_TMP/orca/orca-customizations.py"
 orca --debug-file "$RW_TMP/orca.log" -u "$RW_TMP/orca" >>"$RW_TMP/orca.out" 2>&1 &
+ORCA_PID=$!
 
 # heard REGEX: Orca has said something matching REGEX since the utterance last heard.
 HEARD=0
@@ -74,13 +84,15 @@ step() {
   for words in "$@"; do rw_wait "Orca says /$words/ after ${key/#-/what came before}" heard "$words"; done
 }
 
-# What the board says of its own actions, and type-ahead, are checked with SPOKEN_ACTIONS=1.
+# The steps: "step" always, "today" for the game as it is, "later" for the words the board will
+# say of its own actions (Orca speaks a notification as "notification" and its name) and for
+# type-ahead. SPOKEN_ACTIONS=1 swaps "today" for "later".
 spoken=${SPOKEN_ACTIONS:-0}
 later() { ((spoken)) && step "$@"; }
 today() { ((spoken)) || step "$@"; }
 
 # few.kng (see README.md): free tiles in Tab order Circles 5 (1), Red dragon (31),
-# Red dragon (57), Circles 5 (87), Bamboo flower (124), Plum (144).
+# Red dragon (57), Circles 5 (87), Bamboo flower (124), Plum (144); Orca first reads the board.
 step -      '^Board\.$' '^List with 6 items\.$' '^6 tiles, 3 moves available\.$'
 step Tab    '^Circles 5\.$' '^free\.$'
 step Tab    '^Red dragon\.$'
@@ -88,6 +100,7 @@ step space
 later -     'Red dragon picked'
 today Tab   '^Red dragon\.$'
 later r     '^Red dragon\.$'
+# The pair goes and the cursor moves on to the next free tile.
 step Return
 later -     'Removed Red dragon and Red dragon\. 4 tiles, 2 moves available'
 step -      '^Circles 5\.$'
