@@ -44,7 +44,7 @@ trap sr_cleanup EXIT
 # speech-dispatcher's socket lives here, and a socket path must stay under 108 bytes.
 XDG_RUNTIME_DIR=$(mktemp -d /tmp/kestalon-sr.XXXXXX) || exit 1
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus GSETTINGS_BACKEND=memory \
-  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+  XDG_CACHE_HOME=$RW_TMP/cache XDG_DATA_HOME=$RW_TMP/data QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS" \
   >>"$RW_TMP/bus.log" 2>&1 &
 rw_wait "a private session bus" test -S "$XDG_RUNTIME_DIR/bus"
