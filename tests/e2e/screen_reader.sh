@@ -33,7 +33,7 @@ sr_cleanup() {
     kill -KILL "$ORCA_PID" 2>/dev/null
   fi
   for proc in /proc/[0-9]*; do
-    grep -qzx "KESTALON_SCREEN_READER_RUN=$RW_TMP" "$proc/environ" 2>/dev/null &&
+    grep -qzxF "KESTALON_SCREEN_READER_RUN=$RW_TMP" "$proc/environ" 2>/dev/null &&
       kill "${proc#/proc/}" 2>/dev/null
   done
   wait # a dead Orca left unreaped would stop the next one from starting
