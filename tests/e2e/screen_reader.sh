@@ -6,16 +6,13 @@ set -u
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/real_window.sh"
 launcher=/usr/libexec/at-spi-bus-launcher
+skip() { echo "SKIPPED: $*" && exit 77; }
 for tool in dbus-daemon dbus-send orca "$launcher"; do
-  command -v "$tool" >/dev/null && continue
-  echo "SKIPPED: $tool is missing (scripts/install-deps.sh --test installs it)"
-  exit 77
+  command -v "$tool" >/dev/null ||
+    skip "$tool is missing (scripts/install-deps.sh --test installs it)"
 done
 # Orca runs once per user; its --replace would kill the others, a user's own screen reader too.
-if pgrep -u "$EUID" -x orca >/dev/null; then
-  echo "SKIPPED: Orca is already running for this user"
-  exit 77
-fi
+pgrep -u "$EUID" -x orca >/dev/null && skip "Orca is already running for this user"
 rw_under_x "$@"
 rw_setup screen_reader "$2"
 
@@ -81,7 +78,9 @@ step() {
   local key=$1 words
   shift
   [[ $key == - ]] || { xdotool key "$key" && set -- "^${key,,} ?$" "$@"; }
-  for words in "$@"; do rw_wait "Orca says /$words/ after ${key/#-/what came before}" heard "$words"; done
+  for words in "$@"; do
+    rw_wait "Orca says /$words/ after ${key/#-/what came before}" heard "$words"
+  done
 }
 
 # The steps: "step" always, "today" for the game as it is, "later" for the words the board will
