@@ -14,6 +14,7 @@ if [[ "${1:-}" == "--test" ]]; then
     xvfb xauth xdotool imagemagick x11-apps x11-utils
     clang libclang-rt-14-dev clang-tidy cppcheck clang-format
     desktop-file-utils appstream libx11-dev libxtst-dev
+    dbus at-spi2-core orca speech-dispatcher procps
   )
 fi
 if [[ "${1:-}" == "--art" ]]; then

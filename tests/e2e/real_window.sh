@@ -33,12 +33,13 @@ rw_cleanup() {
   rm -rf "$RW_TMP"
 }
 
-# Fails the test, keeping the screen, the last pixel differences and the game's output.
+# Fails the test, keeping the screen, the last pixel differences, the game's output and
+# what a screen reader said.
 rw_fail() {
   echo "$RW_NAME: FAIL: $*" >&2
   mkdir -p "$RW_ARTIFACTS" && rm -f "$RW_ARTIFACTS/$RW_NAME"-*
   import -silent -window root "$RW_ARTIFACTS/$RW_NAME-screen.png" 2>/dev/null
-  for file in differences.png game.log; do
+  for file in differences.png game.log orca.log; do
     [[ -s $RW_TMP/$file ]] && cp "$RW_TMP/$file" "$RW_ARTIFACTS/$RW_NAME-$file"
   done
   echo "$RW_NAME: evidence in $RW_ARTIFACTS" >&2
@@ -55,7 +56,12 @@ rw_wait() {
   done
 }
 
-rw_ended() { [[ ! -e /proc/$GAME_PID || $(cut -d' ' -f3 "/proc/$GAME_PID/stat") == Z ]]; }
+# rw_ended [PID]: the game, or that process, has ended.
+# shellcheck disable=SC2120 # screen_reader.sh passes Orca's process id
+rw_ended() {
+  local pid=${1:-$GAME_PID}
+  [[ ! -e /proc/$pid || $(cut -d' ' -f3 "/proc/$pid/stat" 2>/dev/null) == Z ]]
+}
 
 rw_find_window() {
   rw_ended && rw_fail "the game ended during start-up"

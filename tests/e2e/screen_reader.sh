@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# The board through a real screen reader: Orca runs headless on a private session bus while
+# xdotool plays a short saved game, and what Orca says (its debug log) is checked in order.
+# Usage: screen_reader.sh GAME ARTIFACT_DIR
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/real_window.sh"
+launcher=/usr/libexec/at-spi-bus-launcher
+skip() { echo "SKIPPED: $*" && exit 77; }
+for tool in dbus-daemon dbus-send orca "$launcher"; do
+  command -v "$tool" >/dev/null ||
+    skip "$tool is missing (scripts/install-deps.sh --test installs it)"
+done
+# Orca runs once per user; its --replace would kill the others, a user's own screen reader too.
+pgrep -u "$EUID" -x orca >/dev/null && skip "Orca is already running for this user"
+rw_under_x "$@"
+rw_setup screen_reader "$2"
+
+# Everything started from here on carries this mark, so that what D-Bus and Orca spawn and
+# detach (the registry, speech-dispatcher) is ended too, each by its own process id.
+export KESTALON_SCREEN_READER_RUN=$RW_TMP
+ORCA_PID=""
+sr_cleanup() {
+  local proc
+  # Orca heeds SIGTERM only when its next event comes, which a key makes. Its log is written
+  # line by line, so the hard stop after 5 s loses nothing.
+  if [[ -n $ORCA_PID ]] && kill -TERM "$ORCA_PID" 2>/dev/null; then
+    xdotool key shift
+    for _ in {1..50}; do rw_ended "$ORCA_PID" && break; sleep 0.1; done
+    kill -KILL "$ORCA_PID" 2>/dev/null
+  fi
+  for proc in /proc/[0-9]*; do
+    grep -qzxF "KESTALON_SCREEN_READER_RUN=$RW_TMP" "$proc/environ" 2>/dev/null &&
+      kill "${proc#/proc/}" 2>/dev/null
+  done
+  wait # a dead Orca left unreaped would stop the next one from starting
+  rm -rf "$XDG_RUNTIME_DIR"
+  rw_cleanup
+}
+trap sr_cleanup EXIT
+# speech-dispatcher's socket lives here, and a socket path must stay under 108 bytes.
+XDG_RUNTIME_DIR=$(mktemp -d /tmp/kestalon-sr.XXXXXX) || exit 1
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus GSETTINGS_BACKEND=memory \
+  XDG_CACHE_HOME=$RW_TMP/cache XDG_DATA_HOME=$RW_TMP/data QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS" \
+  >>"$RW_TMP/bus.log" 2>&1 &
+rw_wait "a private session bus" test -S "$XDG_RUNTIME_DIR/bus"
+"$launcher" --launch-immediately >>"$RW_TMP/bus.log" 2>&1 &
+a11y_bus() {
+  dbus-send --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
+    string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
+}
+rw_wait "the accessibility bus" a11y_bus
+rw_start 640 360 "$1" -file "$here/few.kng"
+
+# Orca's own customization hook makes its log line-buffered, so that it can be read as it grows.
+mkdir "$RW_TMP/orca"
+printf '%s\n' 'from orca import debug' 'debug.debugFile.reconfigure(line_buffering=True)' \
+  >"$RW_TMP/orca/orca-customizations.py"
+orca --debug-file "$RW_TMP/orca.log" -u "$RW_TMP/orca" >>"$RW_TMP/orca.out" 2>&1 &
+ORCA_PID=$!
+
+# heard REGEX: Orca has said something matching REGEX since the utterance last heard.
+HEARD=0
+heard() {
+  local out
+  out=$(awk -v from="$HEARD" -v re="$1" 'NR > from && sub(/^[0-9:.]+ - SPEECH OUTPUT: \047/, "") {
+      sub(/\047 ?\{.*/, ""); if ($0 ~ re) { found = NR; exit } said = said " \"" $0 "\"" }
+    END { print found ? found : said ? "since then Orca said" said : "nothing said since" }' \
+    "$RW_TMP/orca.log" 2>/dev/null)
+  [[ $out == [0-9]* ]] && HEARD=$out && return
+  RW_LAST=$out && return 1
+}
+
+# step KEY [REGEX...]: types KEY on the board ("-": none) and waits for Orca to echo it, then
+# to say something matching each REGEX in turn.
+step() {
+  local key=$1 words
+  shift
+  [[ $key == - ]] || { xdotool key "$key" && set -- "^${key,,} ?$" "$@"; }
+  for words in "$@"; do
+    rw_wait "Orca says /$words/ after ${key/#-/what came before}" heard "$words"
+  done
+}
+
+# The steps: "step" always, "today" for the game as it is, "later" for the words the board will
+# say of its own actions (Orca speaks a notification as "notification" and its name) and for
+# type-ahead. SPOKEN_ACTIONS=1 swaps "today" for "later".
+spoken=${SPOKEN_ACTIONS:-0}
+later() { ((spoken)) && step "$@"; }
+today() { ((spoken)) || step "$@"; }
+
+# few.kng (see README.md): free tiles in Tab order Circles 5 (1), Red dragon (31),
+# Red dragon (57), Circles 5 (87), Bamboo flower (124), Plum (144); Orca first reads the board.
+step -      '^Board\.$' '^List with 6 items\.$' '^6 tiles, 3 moves available\.$'
+step Tab    '^Circles 5\.$' '^free\.$'
+step Tab    '^Red dragon\.$'
+step space
+later -     'Red dragon picked'
+today Tab   '^Red dragon\.$'
+later r     '^Red dragon\.$'
+# The pair goes and the cursor moves on to the next free tile.
+step Return
+later -     'Removed Red dragon and Red dragon\. 4 tiles, 2 moves available'
+step -      '^Circles 5\.$'
+step space
+later -     'Circles 5 picked'
+today Tab   '^Bamboo flower\.$'
+later b     '^Bamboo flower\.$'
+step Return
+later -     'Bamboo flower does not match Circles 5'
+step Escape
+later -     'Pick dropped'
+# From Bamboo flower on, Tab reaches both Circles 5 in a row: the Red dragons are gone.
+step Tab    '^Plum\.$'
+step Tab    '^Circles 5\.$'
+step Tab    '^Circles 5\.$'
+echo "screen_reader: passed"
