@@ -26,7 +26,7 @@ void OpenReplay(QWidget* mainWindow, Game& game, const BoardRedraw& redraw) {
   ReplayDialog dialog(game, redraw, mainWindow);
   dialog.Load();
   // Qt places a dialog over the window that owns it.
-  dialog.exec();
+  ExecModal(dialog);
 }
 
 void OpenStatus(QWidget* mainWindow, const Game& game) {
@@ -47,10 +47,10 @@ void OpenRules(QWidget* mainWindow) {
 void ShowResultDialog(QWidget* mainWindow, GameEnd end, const std::function<void()>& newGame) {
   if (end == GameEnd::Won) {
     WellDoneDialog dialog(newGame, mainWindow);
-    dialog.exec();
+    ExecModal(dialog);
   } else if (end == GameEnd::NoMoveLeft) {
     NoAvailableMoveDialog dialog(newGame, mainWindow);
-    dialog.exec();
+    ExecModal(dialog);
   }
 }
 

@@ -18,6 +18,8 @@ WellDoneDialog::WellDoneDialog(const std::function<void()>& newGame, QWidget* pa
   QLabel* label = AddLabel(this, "Label1", tr("Well Done!!"), TwipRect(1080, 120, 2535, 615),
                            Qt::AlignLeft | Qt::AlignVCenter);
   label->setFont(SansSerifFont(24, false));
+  // A screen reader reads the focused button, and its description, as the dialog opens.
+  newGame_->setAccessibleDescription(label->text());
   connect(newGame_, &QPushButton::clicked, this, [this, newGame] {
     newGame();
     accept();
@@ -29,8 +31,9 @@ NoAvailableMoveDialog::NoAvailableMoveDialog(const std::function<void()>& newGam
       newGame_(AddButton(this, "NAM_New_Game", tr("New Game"), TwipRect(1440, 960, 975, 375))) {
   SetUpFixedDialog(*this, "No_available_move", tr("No Available Moves"), 3675, 1425);
   AddPicture(this, "Image1", kNoMovesPicture, tr("Prohibition sign"), TwipRect(120, 120, 735, 675));
-  AddLabel(this, "Label1", tr("There are no more legal moves"), TwipRect(1080, 360, 2535, 255),
-           Qt::AlignCenter);
+  const QLabel* label = AddLabel(this, "Label1", tr("There are no more legal moves"),
+                                 TwipRect(1080, 360, 2535, 255), Qt::AlignCenter);
+  newGame_->setAccessibleDescription(label->text());
   connect(newGame_, &QPushButton::clicked, this, [this, newGame] {
     newGame();
     accept();

@@ -6,6 +6,7 @@
 #include "core/game.h"
 
 class QLabel;
+class QPushButton;
 
 namespace kestalon {
 
@@ -25,6 +26,7 @@ class StatusDialog : public QDialog {
  private:
   QLabel* tilesRemaining_;
   QLabel* moves_;
+  QPushButton* ok_;
 };
 
 }  // namespace kestalon

@@ -180,8 +180,10 @@ void BoardWidget::keyPressEvent(QKeyEvent* event) {
 
 void BoardWidget::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
-  // Back from a dialog or menu: the reader hears the tile under the cursor again.
-  AnnounceCursorTile(this);
+  // Back from a dialog or menu: the reader hears the tile under the cursor again, once it
+  // has heard of the window and the board, which Qt tells it after this event.
+  QMetaObject::invokeMethod(
+      this, [this] { AnnounceCursorTile(this); }, Qt::QueuedConnection);
 }
 
 bool BoardWidget::focusNextPrevChild(bool) {

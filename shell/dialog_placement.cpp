@@ -51,11 +51,17 @@ void CentreOnScreen(QWidget* window) {
                area.y() + (area.height() - outer.height()) / 2);
 }
 
+int ExecModal(QDialog& dialog) {
+  const int result = dialog.exec();
+  if (QWidget* owner = dialog.parentWidget()) owner->activateWindow();
+  return result;
+}
+
 void ShowCentredModal(QDialog& dialog, const QWidget* mainWindow,
                       const std::function<void()>& load) {
   if (load) load();
   if (mainWindow) CentreOverMainWindow(dialog, *mainWindow);
-  dialog.exec();
+  ExecModal(dialog);
 }
 
 }  // namespace kestalon

@@ -18,6 +18,11 @@ void CentreOverMainWindow(QWidget& dialog, const QWidget& mainWindow);
 // Centres a window on its screen by its outer size (frame included, once it has one).
 void CentreOnScreen(QWidget* window);
 
+// Shows the dialog modally and, once it has closed, makes its owner the active window again,
+// so that the board has the keyboard and a screen reader follows it back. A window manager
+// does this by itself; without one (a bare X server), nothing else would.
+int ExecModal(QDialog& dialog);
+
 // Runs the dialog's load step first (so that it has filled itself before anything is
 // placed), then centres it over the main window and shows it modally. Returns once the
 // dialog has closed. Without a main window the dialog is shown where it is.

@@ -5,17 +5,19 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "shell/dialog_placement.h"
+
 namespace kestalon {
 namespace {
 
 QString RunFileDialog(QFileDialog& dialog) {
-  if (dialog.exec() != QDialog::Accepted) return {};
+  if (ExecModal(dialog) != QDialog::Accepted) return {};
   const QStringList files = dialog.selectedFiles();
   return files.isEmpty() ? QString() : files.first();
 }
 
 void RunMessageBox(QMessageBox& box) {
-  box.exec();
+  ExecModal(box);
 }
 
 // The file types are shown with texts that are not their patterns ("(.kng)", "{Pre v1.61)").
