@@ -55,6 +55,9 @@ rw_wait() {
   done
 }
 
+# Qt Multimedia and the audio libraries come with the sound module, on the first sound.
+rw_audio_mapped() { grep -q libQt6Multimedia "/proc/$GAME_PID/maps"; }
+
 rw_ended() { [[ ! -e /proc/$GAME_PID || $(cut -d' ' -f3 "/proc/$GAME_PID/stat") == Z ]]; }
 
 rw_find_window() {

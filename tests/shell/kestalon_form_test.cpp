@@ -2,7 +2,6 @@
 // the Sound item, and drawing and hit-testing at device pixel ratio 2.
 #include <QMenu>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -81,24 +80,6 @@ class KestalonFormTest : public QObject {
     form.action("Menus_Game_New")->trigger();
     form.UpdateGameMenu();
     QVERIFY(std::ranges::count(Board, 0) == 1 && !Enabled("Menus_Game_Redo"));
-  }
-
-  // A press on empty space sounds the alert: from the program's folder, and only while the
-  // Sound item is checked.
-  void soundItemReachesTheSoundPlayer() {
-    QTemporaryDir programDir;
-    QVERIFY(QFile::copy(KESTALON_SOUNDS_DIR "/alert.wav", programDir.filePath("alert.wav")));
-    SetProgramDirPath(programDir.path());
-    PlayerWatch watch;
-    qApp->installEventFilter(&watch);
-    form.action("optsound")->setChecked(false);
-    QTest::mousePress(form.board(), Qt::LeftButton, {}, {630, 350});
-    QVERIFY(watch.players.isEmpty());
-    form.action("optsound")->trigger();
-    QTest::mousePress(form.board(), Qt::LeftButton, {}, {630, 350});
-    QCOMPARE(watch.players.size(), 1);
-    QCOMPARE(watch.players[0]->findChild<QSoundEffect*>()->source().toLocalFile(),
-             programDir.filePath("alert.wav"));
   }
 
   // At ratio 2 the board is drawn from the twice-size pictures, and a click through the
