@@ -1,54 +1,96 @@
 #!/usr/bin/env bash
-# Builds the game and its benchmarks in Release (in build-bench) and prints every figure
-# beside its target: DrawBoard at both tile sizes, dealing, the move count of a full board,
-# saving and loading; start-up to the first painted board offscreen; and, in a real X
-# window on a private Xvfb (xvfb-run), launch to the mapped window and to the painted board,
-# peak memory, CPU while idle, and New Game typed on the keyboard to the new board on screen.
-# "--quick" takes fewer samples. Figures are medians; nothing here fails on a missed target.
+# Builds the game and its benchmarks in Release (in build-bench) and prints every figure: the
+# game's hot operations (Google Benchmark, aggregates of repetitions), then, on a private X
+# server (xvfb-run), the game beside a bare Qt window of its shape in alternating rounds:
+# launch to mapped window (hyperfine), peak resident memory (GNU time), CPU ticks while idle,
+# and New Game typed on the keyboard to the new board on screen. "--quick" takes fewer
+# samples. Nothing here fails on a missed target.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build="$root/build-bench"
-"$root/scripts/install-deps.sh" --test
+build=$root/build-bench
+rounds=5 runs=10 repetitions=9
+[[ ${1:-} == --quick ]] && rounds=2 runs=3 repetitions=3
 
-gbench_args=()
-startup_args=()
-window_args=()
-if [[ "${1:-}" == "--quick" ]]; then
-  gbench_args=(--benchmark_repetitions=3 --benchmark_min_time=0.02)
-  startup_args=(--runs=5)
-  window_args=(--runs=3 --idle-runs=1 --new-game-runs=1)
+if [[ -z ${BENCH_UNDER_X:-} ]]; then
+  "$root/scripts/install-deps.sh" --bench
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTALON_BENCH=ON \
+    -DKESTALON_BUILD_TESTS=OFF -DKESTALON_BUILD_TOOLS=OFF >/dev/null
+  cmake --build "$build" -j "$(nproc)" --target pc-kestalon kestalon_bench bare_window x_probe
+  echo "Machine: $(nproc) cores,$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2)," \
+    "load average $(cut -d' ' -f1 /proc/loadavg) at the start; $(date -I)"
+  "$build/bench/kestalon_bench" --benchmark_repetitions="$repetitions" \
+    --benchmark_report_aggregates_only=true --benchmark_out_format=json \
+    --benchmark_out="$build/game_benchmarks.json"
+  BENCH_UNDER_X=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$@"
 fi
 
-echo "== Release build in build-bench"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DKESTALON_BUILD_TESTS=OFF -DKESTALON_BUILD_TOOLS=OFF >/dev/null
-targets=(pc-kestalon kestalon_bench kestalon_startup_probe kestalon_startup_bench)
-have_window_bench=0
-available=$(cmake --build "$build" --target help)
-if grep -q '^kestalon_window_bench:' <<<"$available"; then
-  targets+=(kestalon_window_bench)
-  have_window_bench=1
-fi
-cmake --build "$build" -j "$(nproc)" --target "${targets[@]}"
+# Under the private X server: nothing of the user's desktop, settings or session bus is seen.
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+mkdir -m 700 "$tmp/runtime"
+export XDG_RUNTIME_DIR=$tmp/runtime XDG_CONFIG_HOME=$tmp/config LC_ALL=C.UTF-8 \
+  DBUS_SESSION_BUS_ADDRESS=unix:path=$tmp/no-bus QT_QPA_PLATFORM=xcb \
+  QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_STYLE_OVERRIDE QT_QPA_PLATFORMTHEME
+probe=$build/bench/x_probe
+# BENCH_GAME measures another build of the game against the same bare window.
+declare -A program=([bare]=$build/bench/bare_window [game]=${BENCH_GAME:-$build/game/pc-kestalon})
 
-read -r load1 _ < /proc/loadavg
+ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+
+# session NAME [NEW_GAMES]: runs the program under GNU time until its window shows, then
+# either notes its CPU ticks over 3 s of idling and its peak memory (kB), or times New Game.
+session() {
+  local name=$1 new_games=${2:-0} timer window pid before
+  /usr/bin/time -q -f %M -o "$tmp/rss" "${program[$name]}" 2>/dev/null &
+  timer=$!
+  window=$(xdotool search --sync --onlyvisible --name . | head -n1)
+  pid=$(xdotool getwindowpid "$window")
+  sleep 1
+  if ((new_games > 0)); then
+    xdotool windowfocus --sync "$window"
+    "$probe" new-game "$window" "$new_games" >>"$tmp/new-game"
+  else
+    before=$(ticks "$pid")
+    sleep 3
+    echo $(($(ticks "$pid") - before)) >>"$tmp/$name.idle"
+  fi
+  kill "$pid"
+  wait "$timer" || true
+  ((new_games > 0)) || cat "$tmp/rss" >>"$tmp/$name.rss"
+}
+
+# Alternating rounds, the order swapped each round, so that drift in the machine's load
+# falls on both alike.
+order=(bare game)
+for ((round = 1; round <= rounds; round++)); do
+  hyperfine -N -w 2 -r "$runs" --export-csv "$tmp/launch.csv" \
+    "$probe launch ${program[${order[0]}]}" "$probe launch ${program[${order[1]}]}" >/dev/null
+  for name in bare game; do
+    awk -F, -v p="${program[$name]}" 'index($1, p) { print $4 * 1000 }' "$tmp/launch.csv" \
+      >>"$tmp/$name.launch"
+    session "$name"
+  done
+  order=("${order[1]}" "${order[0]}")
+done
+session game $((runs * 2))
+
+median() {
+  sort -g | awk '{ v[NR] = $1 } END { printf "%.3g", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+spread() { sort -g | awk 'NR == 1 { low = $1 } { high = $1 } END { printf "%.3g to %.3g", low, high }'; }
+per_round() { paste "$tmp/game.$1" "$tmp/bare.$1" | awk "{ print $2 }"; }
+row() { printf '%-38s %11s %9s   %s\n' "$@"; }
+
 echo
-echo "Machine: $(nproc) cores, load average $load1 at the start."
-if awk -v l="$load1" -v n="$(nproc)" 'BEGIN { exit !(l > n / 2) }'; then
-  echo "Other work is running: wall-clock figures below are inflated by it."
-fi
-
-"$build/bench/kestalon_bench" "${gbench_args[@]}"
-"$build/bench/kestalon_startup_bench" "${startup_args[@]}"
-
-if ((have_window_bench == 0)); then
-  echo
-  echo "Real-window figures skipped: the Xlib and XTest headers (libx11-dev, libxtst-dev) are missing."
-  exit 0
-fi
-
-# Each on a private X server of its own, on a free display.
-xvfb=(xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")
-"${xvfb[@]}" "$build/bench/kestalon_window_bench" --game="$build/game/pc-kestalon" "${window_args[@]}"
-# Where the time to the mapped window goes: the same start-up, step by step, on such a server.
-"${xvfb[@]}" "$build/bench/kestalon_startup_bench" --platform=xcb "${startup_args[@]}"
+echo "Real window under Xvfb: $rounds alternating rounds; launch: median of $runs launches per round"
+row "Figure (median over rounds)" "bare window" game "game against bare window (spread)"
+row "Launch to mapped window, ms" "$(median <"$tmp/bare.launch")" "$(median <"$tmp/game.launch")" \
+  "x $(per_round launch '$1 / $2' | median) ($(per_round launch '$1 / $2' | spread); target 1.05)"
+mb() { awk '{ printf "%.1f\n", $1 / 1024 }'; }
+row "Peak resident memory, MB" "$(mb <"$tmp/bare.rss" | median)" "$(mb <"$tmp/game.rss" | median)" \
+  "+$(per_round rss '($1 - $2) / 1024' | median) MB ($(per_round rss '($1 - $2) / 1024' | spread); target 2)"
+row "CPU ticks while idle for 3 s" "$(median <"$tmp/bare.idle")" "$(median <"$tmp/game.idle")" \
+  "most in a session: $(sort -g "$tmp/bare.idle" | tail -n1) and $(sort -g "$tmp/game.idle" | tail -n1); target 0"
+row "New Game (Alt+G, N) to new board, ms" "-" "$(median <"$tmp/new-game")" \
+  "$(wc -l <"$tmp/new-game") times, $(spread <"$tmp/new-game"); target 10"

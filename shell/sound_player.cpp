@@ -1,9 +1,12 @@
-// Sound playback over QSoundEffect, which copes quietly with a machine that has no audio.
+// Sound playback through the sound module, loaded when the first sound is to play, so that
+// starting the game (or playing with Sound off) maps none of Qt Multimedia's libraries.
 #include "shell/sound_player.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
+
+#include "shell/sound/sound_output.h"
 
 namespace kestalon {
 
@@ -13,14 +16,19 @@ SoundPlayer::~SoundPlayer() = default;
 
 void SoundPlayer::Play(const QString& path) {
   if (!QFileInfo(path).isFile()) return;
-  QSoundEffect*& effect = effects_[path];
-  if (!effect) {
-    // Created on first use, so that starting the game does not load the audio backend.
-    effect = new QSoundEffect(this);
-    effect->setSource(QUrl::fromLocalFile(path));
-  }
-  effect->stop();
-  effect->play();
+  if (SoundOutput* output = Output()) output->Play(path);
+}
+
+SoundOutput* SoundPlayer::Output() {
+  if (moduleTried_) return output_;
+  moduleTried_ = true;
+  // Beside the program's real file, which is where the build and the install put it. The
+  // module stays loaded after QLibrary goes, as the output's code must.
+  QLibrary module(QCoreApplication::applicationDirPath() +
+                  QStringLiteral("/" KESTALON_SOUND_MODULE));
+  const auto make = reinterpret_cast<MakeSoundOutput>(module.resolve(kMakeSoundOutputName));
+  if (make) output_ = make(this);
+  return output_;
 }
 
 }  // namespace kestalon

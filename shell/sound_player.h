@@ -1,15 +1,12 @@
 // Plays the game's short sound files in the background.
 #pragma once
 
-#include <map>
-#include <memory>
-
 #include <QObject>
 #include <QString>
 
-class QSoundEffect;
-
 namespace kestalon {
+
+class SoundOutput;
 
 class SoundPlayer : public QObject {
   Q_OBJECT
@@ -18,12 +15,15 @@ class SoundPlayer : public QObject {
   explicit SoundPlayer(QObject* parent = nullptr);
   ~SoundPlayer() override;
 
-  // Starts the file playing and returns at once. A missing file, or a machine without an
-  // audio device, stays silent: no message, no wait.
+  // Starts the file playing and returns at once. A missing file, a missing sound module or a
+  // machine without an audio device stays silent: no message, no wait.
   void Play(const QString& path);
 
  private:
-  std::map<QString, QSoundEffect*> effects_;  // owned through Qt parentship
+  SoundOutput* Output();
+
+  SoundOutput* output_ = nullptr;  // a child, made by the sound module on first use
+  bool moduleTried_ = false;
 };
 
 }  // namespace kestalon

@@ -56,6 +56,9 @@ rw_wait() {
   done
 }
 
+# Qt Multimedia and the audio libraries come with the sound module, on the first sound.
+rw_audio_mapped() { grep -q libQt6Multimedia "/proc/$GAME_PID/maps"; }
+
 # rw_ended [PID]: the game, or that process, has ended.
 # shellcheck disable=SC2120 # screen_reader.sh passes Orca's process id
 rw_ended() {

@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Real-window scenarios: the built game under its own X server, driven with xdotool as a
 # player would, its board compared pixel by pixel with pictures made from assets/tiles.
-# Usage: run_scenario.sh mouse|options GAME TILE_DIR ARTIFACT_DIR
+# Usage: run_scenario.sh mouse|options|sound GAME TILE_DIR ARTIFACT_DIR
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/real_window.sh"
 rw_under_x "$@"
 scenario=$1 tiles=$3
 rw_setup "$scenario" "$4"
-# The game runs from a copy beside its sounds, so that the settings it saves stay private.
+# The game runs from a copy beside its sounds and sound module, so that the settings it saves
+# stay private.
 mkdir "$RW_TMP/game"
-cp "$2" "$(dirname "$2")"/*.wav "$RW_TMP/game/" || rw_fail "cannot copy the game"
+cp "$2" "$(dirname "$2")"/*.wav "$(dirname "$2")"/*.so "$RW_TMP/game/" || rw_fail "cannot copy the game"
 game=$RW_TMP/game/$(basename "$2")
 
 # board OUT SIZE WxH "KIND X Y"...: the green ground (0, 128, 0) with each tile picture's
@@ -93,6 +94,46 @@ elif [[ $scenario == options ]]; then
   status=$?
   GAME_PID=""
   ((status == 0)) || rw_fail "Exit ended the game with status $status"
+elif [[ $scenario == sound ]]; then
+  for tool in pulseaudio pactl parec; do
+    command -v $tool >/dev/null || { echo "SKIPPED: $tool is missing" && exit 77; }
+  done
+  # A private sound server with one sink that plays into nothing; its monitor records it all.
+  export HOME=$RW_TMP PULSE_SERVER=unix:$RW_TMP/pulse-socket
+  pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
+    -L "module-null-sink sink_name=out" \
+    -L "module-native-protocol-unix socket=$RW_TMP/pulse-socket auth-anonymous=1" \
+    >"$RW_TMP/pulse.log" 2>&1 &
+  helpers=($!)
+  trap 'kill "${helpers[@]}"; wait "${helpers[@]}"; rw_cleanup' EXIT
+  server_up() { pactl info >/dev/null 2>&1; }
+  rw_wait "the sound server" server_up
+  parec -d out.monitor --raw --latency-msec=20 >"$RW_TMP/heard.raw" &
+  helpers+=($!)
+  heard() { [[ -n $(tr -d '\0' <"$RW_TMP/heard.raw" | head -c1) ]]; }
+  ground() {
+    rw_wait "no menu open" no_popup
+    xdotool mousemove --window "$WID" 620 $((MENU + 340)) click 1
+  }
+
+  rw_start 640 360 "$game" -file "$here/few.kng"
+  ! rw_audio_mapped || rw_fail "Qt Multimedia is mapped at start-up"
+  menu o Return # Sound off
+  ground        # would sound the alert
+  menu o Return # Sound on: the menu opening shows the press was handled
+  ! rw_audio_mapped || rw_fail "Qt Multimedia is mapped after a press with Sound off"
+  ! heard || rw_fail "a sound played with Sound off"
+  # The first sound after loading can come out cut short or silent, as before the module.
+  ground_heard() { ground && sleep 0.5 && heard; }
+  rw_wait "presses on the ground with Sound on play the alert" ground_heard
+
+  # A sound module that fails to load means silence, and the game goes on.
+  kill -KILL "$GAME_PID" && wait "$GAME_PID"
+  : >"$RW_TMP/game/pc-kestalon-sound.so"
+  rw_start 640 360 "$game" -file "$here/few.kng"
+  ground
+  menu o Escape
+  rw_ended && rw_fail "a broken sound module ended the game"
 else
   rw_fail "unknown scenario"
 fi

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the installed game through its bin/ link in a real window, with a settings file
 # saying Large Tiles beside the game's real program, not beside the link: the window must
-# come up with the large 960 x 480 board.
+# come up with the large 960 x 480 board; and the game must find its sound module there.
 # Usage: installed_settings_test.sh PREFIX BIN_DIR GAME_DIR ARTIFACT_DIR
 set -u
 source "$(dirname "$0")/../e2e/real_window.sh"
@@ -12,4 +12,6 @@ rw_setup installed_settings "$4"
 cp -a "$prefix" "$RW_TMP/prefix" || rw_fail "no installed tree at $prefix"
 printf 'Kesta Opt\xff\xff\xff\xff' >"$RW_TMP/prefix/$game/knopts.cfg" # Sound on, Large Tiles on
 rw_start 960 480 "$RW_TMP/prefix/$bin/pc-kestalon"
+xdotool mousemove --window "$WID" 950 $((MENU + 470)) click 1 # the ground: the alert
+rw_wait "the first sound loads the sound module" rw_audio_mapped
 echo "OK: the installed game read the settings beside its program"

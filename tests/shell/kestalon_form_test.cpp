@@ -1,12 +1,10 @@
 // The main window offscreen: presses on the board, the right-button menu, tile size, New Game,
-// the order in which an operation's drawing and result dialog come, the Sound item, and
+// the order in which an operation's drawing and result dialog come, and
 // drawing and hit-testing at device pixel ratio 2.
 #include <QDialog>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
-#include <QSoundEffect>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -14,24 +12,12 @@
 #include "core/rules.h"
 #include "display/board_widget.h"
 #include "shell/kestalon_form.h"
-#include "shell/settings_location.h"
-#include "shell/sound_player.h"
 #include "tests/support/board_setup.h"
 #include "tests/support/qt_test_environment.h"
 
 using namespace kestalon;
 using namespace kestalon::testing;
 
-// Notes each sound player that gains a child, a sound effect: players are not in the main
-// window's tree.
-struct PlayerWatch : QObject {
-  QList<SoundPlayer*> players;  // they live as long as the main window
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::ChildAdded && qobject_cast<SoundPlayer*>(watched))
-      players << qobject_cast<SoundPlayer*>(watched);
-    return false;
-  }
-};
 
 class KestalonFormTest : public QObject {
   Q_OBJECT
@@ -150,25 +136,6 @@ class KestalonFormTest : public QObject {
     QCOMPARE(results.opened, (QStringList{"No_available_move-", "No_available_move+"}));
     form.UpdateGameMenu();
     QVERIFY(std::ranges::count(form.game().Board, 0) == 1 && !Enabled("Menus_Game_Redo"));
-  }
-
-  // A press on empty space sounds the alert: from the program's folder, and only while the
-  // Sound item is checked.
-  void soundItemReachesTheSoundPlayer() {
-    QTemporaryDir programDir;
-    QVERIFY(QFile::copy(KESTALON_SOUNDS_DIR "/alert.wav", programDir.filePath("alert.wav")));
-    KestalonForm form(std::make_unique<ClockSeededRandom>(), programDir.path());
-    form.FormLoad({});
-    PlayerWatch watch;
-    qApp->installEventFilter(&watch);
-    form.action("optsound")->setChecked(false);
-    QTest::mousePress(form.board(), Qt::LeftButton, {}, {630, 350});
-    QVERIFY(watch.players.isEmpty());
-    form.action("optsound")->trigger();
-    QTest::mousePress(form.board(), Qt::LeftButton, {}, {630, 350});
-    QCOMPARE(watch.players.size(), 1);
-    QCOMPARE(watch.players[0]->findChild<QSoundEffect*>()->source().toLocalFile(),
-             programDir.filePath("alert.wav"));
   }
 
   // At ratio 2 the board is drawn from the twice-size pictures, and a click through the
