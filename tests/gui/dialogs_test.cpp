@@ -203,8 +203,8 @@ class DialogsTest : public QObject {
     const QByteArray opener = QTest::currentDataTag();
     const bool result = opener == "won" || opener == "lost";
     form_.game() = PoolOrderGame();
-    form_.game().AvailableMoves =
-        7;  // as a replay leaves it: Status shows the count, it does not count
+    // As a replay leaves it: Status shows the count, it does not count.
+    form_.game().AvailableMoves = 7;
     int newGamesWhileOpen = 0;
     const auto newGame = [&] { newGamesWhileOpen += QApplication::activeModalWidget() != nullptr; };
     RunModal<QDialog>(
