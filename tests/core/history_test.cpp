@@ -50,10 +50,12 @@ TEST(UndoRedo, DropThePickAndLeaveTheGameMenuAsTheRecordAllows) {
   std::string menus = Menu(game);
   for (int i = 0; i < 2; ++i) {
     const auto move = FindAvailableMove(game, 1);
+    ASSERT_TRUE(move);
     PressTile(game, move->first);
     PressTile(game, move->second);
   }
-  menus += " " + Menu(game) + (Redo(game) ? "" : "!");
+  menus += " " + Menu(game);
+  menus += Redo(game) ? "" : "!";
   for (auto step : {Undo, Undo, Undo, Redo}) {
     PressTile(game, 1);  // a pick
     const std::optional<EndCheck> check = step(game);

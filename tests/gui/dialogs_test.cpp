@@ -9,7 +9,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <map>
-#include <optional>
 
 #include "core/rules.h"
 #include "dialogs/dialogs.h"
