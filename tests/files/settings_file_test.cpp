@@ -56,7 +56,7 @@ TEST_F(SettingsFile, ReadsThePerUserFileFirstThenTheOneBesideTheProgram) {
 // Save Settings (from the menu in the real-window test e2e.options) writes beside the program;
 // for the user when the program's folder cannot be written; and a per-user file, once there,
 // is kept up to date, or it would hide what was saved beside the program.
-TEST_F(SettingsFile, SaveWritesBesideTheProgramElseForTheUser) {
+TEST_F(SettingsFile, SaveWritesBesideTheProgramElseForTheUserAndSaysWhereAFailedSaveTried) {
   testing::WriteAll(dir.filePath("plain"), "x");
   SetProgramDirPath(dir.filePath("plain"));  // knopts.cfg cannot go under a file
   SaveSettingsCommand(nullptr, OptionFlags{true, false});
@@ -66,18 +66,14 @@ TEST_F(SettingsFile, SaveWritesBesideTheProgramElseForTheUser) {
   EXPECT_EQ(testing::ReadAll(programFile), Opt("00000000"));
   EXPECT_EQ(testing::ReadAll(userFile), Opt("00000000"));
   EXPECT_TRUE(dialogs.messages.isEmpty());
-}
-
-TEST_F(SettingsFile, AFailedSaveKeepsTheOldFileAndSaysWhereItTried) {
-  testing::WriteAll(programFile, Opt("0000ffff"));
-  testing::WriteAll(dir.filePath("plain"), "x");
-  // The per-user folder cannot go under a file.
+  // A failed save (a file-size limit beside the program, the per-user folder under a file)
+  // keeps the old file and says where it tried.
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("plain")));
   testing::WithFileSizeLimit(5, [] { SaveSettingsCommand(nullptr, OptionFlags{true, false}); });
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_TRUE(dialogs.messages[0].contains(programFile));
   EXPECT_TRUE(dialogs.messages[0].contains(dir.filePath("plain/pc-kestalon/knopts.cfg")));
-  EXPECT_EQ(testing::ReadAll(programFile), Opt("0000ffff"));
+  EXPECT_EQ(testing::ReadAll(programFile), Opt("00000000"));
 }
 
 }  // namespace
