@@ -144,18 +144,17 @@ class DialogsTest : public QObject {
     QVERIFY(game.Board == board);
   }
 
-  // Each step restores the exact board of its place in the record; a step beyond either end
-  // changes and draws nothing; stepping onto a position without a move announces nothing.
+  // Each step takes a move back or makes it again (the boards they leave are checked with the
+  // core) and redraws; a step beyond either end does nothing; stepping onto a position without
+  // a move announces nothing.
   void replayStepsThroughTheRecordAndAnnouncesNothing() {
     Game& game = form_.game();
     game = BoardWith({{kA, R}, {kC, R}, {kE, G}, {kG, G}, {kH, E}});
-    std::vector boards{game.Board};
     RemovePair(game, kA, kC);
-    boards.push_back(game.Board);
     RemovePair(game, kE, kG);  // leaves no pair
-    boards.push_back(game.Board);
-    game.AvailableMoves = 1;  // as counted before the last move
+    game.AvailableMoves = 1;   // as counted before the last move
     game.SelectedPos = kH;
+    form_.DrawBoard();  // so that a step that fails to redraw leaves this board showing
 
     RunModal<ReplayDialog>(
         [&] { form_.action("Menus_Game_Replay")->trigger(); },
@@ -165,7 +164,6 @@ class DialogsTest : public QObject {
                {std::pair{"-", 1}, {"-", 0}, {"-", 0}, {"+", 1}, {"+", 2}, {"+", 2}}) {
             Click(dialog.spinner(), signs);
             QCOMPARE(dialog.numberBox()->text(), QString::number(to));
-            QVERIFY(game.Board == boards[to]);
             const TileGeometry& g = form_.board()->geometry();
             const QImage shown = form_.board()->Surface().toImage();
             const bool pairShown = shown.pixel(g.CentreX(kE), g.CentreY(kE)) != qRgb(0, 128, 0);
