@@ -23,12 +23,7 @@ struct PressCase {
 
 PressOutcome Outcome(PressResult result, Refusal refusal, Position first, Position second,
                      GameSound sound, GameEnd end = GameEnd::Playing) {
-  PressOutcome outcome;
-  outcome.result = result;
-  outcome.refusal = refusal;
-  outcome.first = first;
-  outcome.second = second;
-  outcome.sound = sound;
+  PressOutcome outcome{result, refusal, first, second, {}, sound};
   if (result == Removed) outcome.check = {end, sound};
   return outcome;
 }
@@ -69,11 +64,9 @@ TEST(PressTile, PickRefuseDropRemove) {
 // The pick pressed again is dropped, and the moves are counted again: here there are none.
 TEST(PressTile, ThePickPressedAgainCountsTheMoves) {
   Game game = BoardWith({{1, 9}, {12, 10}});
-  game.SelectedPos = 1;
-  game.AvailableMoves = 5;
-  const PressOutcome outcome = PressTile(game, 1);
-  EXPECT_EQ(outcome.result, Dropped);
-  EXPECT_EQ(outcome.check, (EndCheck{GameEnd::NoMoveLeft, GameSound::GameOver}));
+  game.SelectedPos = game.AvailableMoves = 1;
+  const EndCheck none{GameEnd::NoMoveLeft, GameSound::GameOver};
+  EXPECT_EQ(PressTile(game, 1), (PressOutcome{Dropped, None, 1, 0, none, none.sound}));
   EXPECT_EQ(game.AvailableMoves, 0);
 }
 

@@ -50,23 +50,18 @@ inline void WithFileSizeLimit(rlim_t bytes, const std::function<void()>& action)
   std::signal(SIGXFSZ, handler);
 }
 
-// While alive, every file dialog "chooses" nextChoice, and every message box is recorded (its
-// text, and the title and icon of the last one) instead of shown.
+// While alive, every file dialog "chooses" nextChoice, and every message box's text is recorded
+// instead of shown.
 struct ScriptedDialogs {
   ScriptedDialogs() {
     CurrentFileDialogHooks() = {[this](QFileDialog&) { return nextChoice; },
-                                [this](QMessageBox& box) {
-                                  messages << box.text();
-                                  lastTitle = box.windowTitle();
-                                  lastIcon = box.icon();
-                                }};
+                                [this](QMessageBox& box) { messages << box.text(); }};
   }
   ~ScriptedDialogs() { CurrentFileDialogHooks() = saved; }
 
   FileDialogHooks saved = CurrentFileDialogHooks();
-  QString nextChoice, lastTitle;
+  QString nextChoice;
   QStringList messages;
-  QMessageBox::Icon lastIcon = QMessageBox::NoIcon;
 };
 
 }  // namespace kestalon::testing

@@ -34,21 +34,17 @@ std::vector<float> RandomSequenceDealing(const BoardTiles& board) {
 }
 
 BoardTiles BoardWithoutMoves() {
-  // The free tiles of a full board get one kind of each match group but the seasons' (the
-  // flowers' group once, by a Plum); every other position takes the rest of the set.
-  Game game;
-  game.Board.fill(1);
-  game.Board[0] = 0;
-  std::vector<TileKind> free{kFirstFlower}, rest;
-  for (TileKind kind = kRedDragon; kind <= kKindCount; ++kind) free.push_back(kind);
-  for (TileKind kind = 2; kind < kRedDragon; ++kind) rest.push_back(kind);
-  for (int copy = 0; copy < 3; ++copy)
-    for (TileKind kind = kRedDragon; kind <= kKindCount; ++kind) rest.push_back(kind);
+  // The 35 free tiles of a full board take a Plum, then one of each kind 9..42 (no two of them
+  // match); the other positions take the rest of the set: kinds 2..8, then 9..42 three times.
+  Game full;
+  full.Board.fill(1);
+  full.Board[0] = 0;
   BoardTiles board{};
+  int freeTiles = 0, rest = 0;
   for (Position p = 1; p <= kPositionCount; ++p) {
-    std::vector<TileKind>& from = IsFree(game, p) ? free : rest;
-    board[p] = from.back();
-    from.pop_back();
+    const int kind = IsFree(full, p) ? (freeTiles++ == 0 ? 1 : 7 + freeTiles)
+                                     : (rest < 7 ? 2 + rest++ : 9 + (rest++ - 7) % 34);
+    board[p] = static_cast<TileKind>(kind);
   }
   return board;
 }
