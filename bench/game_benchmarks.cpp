@@ -7,127 +7,102 @@
 #include <benchmark/benchmark.h>
 
 #include "core/rules.h"
-#include "core/runtime.h"
-#include "display/board_painter.h"
-#include "display/tile_size.h"
+#include "display/board_widget.h"
 #include "shell/game_files.h"
-#include "shell/kestalon_form.h"
 
 namespace kestalon::bench {
 namespace {
 
 // ---- Every call into the game's own interface is in this block, and nowhere below. ----
 
-// Result dialogs and menus do nothing, so that a deal without moves announces nothing.
-class QuietView final : public GameView {
- public:
-  void DrawBoard(Position) override {}
-  void ShowWellDone() override {}
-  void ShowNoAvailableMove() override {}
-  void PopupGameMenu() override {}
+// One game, the clock-seeded generator and a board widget that draws it, offscreen.
+struct GameUnderTest {
+  Game game;
+  ClockSeededRandom random;
+  BoardWidget board{game};
 };
+using Under = GameUnderTest&;
 
-// The real main window, shown offscreen with Sound off, and a quiet view.
-class GameUnderTest {
- public:
-  GameUnderTest() {
-    InstallView(&quiet_);
-    form_.FormLoad({});
-    form_.action("optsound")->setChecked(false);
-    form_.show();
-    QCoreApplication::processEvents();
-  }
-  ~GameUnderTest() { InstallView(nullptr); }
-  GameUnderTest(const GameUnderTest&) = delete;
-  GameUnderTest& operator=(const GameUnderTest&) = delete;
-
- private:
-  KestalonForm form_;
-  QuietView quiet_;
-};
-
-void UseTiles(bool large) {
-  large ? UseLargeTiles() : UseRegularTiles();
+void UseTiles(Under under, bool large) {
+  under.board.SetTileSize(large);
 }
 
 // A deal with all 144 tiles and at least one move, as a player sees after New Game.
-void DealFullBoard() {
-  do {
-    DealNewGame();
-  } while (AvailableMoves == 0);
+void DealFullBoard(Under under) {
+  while (DealNewGame(under.game, under.random).end != GameEnd::Playing) {
+  }
 }
 
-void DealOnce() {
-  DealNewGame();
+void DealOnce(Under under) {
+  DealNewGame(under.game, under.random);
 }
 
-void DrawWholeBoard() {
-  kestalon::DrawBoard(0);
+void DrawWholeBoard(Under under) {
+  under.board.DrawBoard(0);
 }
 
-int CountMoves() {
-  CheckAvailableMoves();
-  return AvailableMoves;
+int CountMoves(Under under) {
+  CheckAvailableMoves(under.game);
+  return under.game.AvailableMoves;
 }
 
-bool Save(const QString& path) {
-  return SaveGameFile(path);
+bool Save(Under under, const QString& path) {
+  return SaveGameFile(path, under.game);
 }
 
-bool Load(const QString& path) {
-  return LoadGameFile(path);
+bool Load(Under under, const QString& path) {
+  return LoadGameFile(path, under.game);
 }
 
 // ---- The benchmarks. ----
 
-void DrawBoardAtSize(benchmark::State& state, bool large) {
-  UseTiles(large);
-  DealFullBoard();
+void DrawBoardAtSize(benchmark::State& state, Under under, bool large) {
+  UseTiles(under, large);
+  DealFullBoard(under);
   QCoreApplication::processEvents();
-  for (auto _ : state) DrawWholeBoard();
+  for (auto _ : state) DrawWholeBoard(under);
 }
 
-void BM_DrawBoardLarge(benchmark::State& state) {
-  DrawBoardAtSize(state, true);
+void DealOnceEach(benchmark::State& state, Under under) {
+  for (auto _ : state) DealOnce(under);
 }
 
-void BM_DrawBoardRegular(benchmark::State& state) {
-  DrawBoardAtSize(state, false);
+void CountMovesOfFullBoard(benchmark::State& state, Under under) {
+  DealFullBoard(under);
+  for (auto _ : state) benchmark::DoNotOptimize(CountMoves(under));
 }
 
-void BM_DealNewGame(benchmark::State& state) {
-  for (auto _ : state) DealOnce();
-}
-
-void BM_CountMovesOfFullBoard(benchmark::State& state) {
-  DealFullBoard();
-  for (auto _ : state) benchmark::DoNotOptimize(CountMoves());
-}
-
-void BM_SaveGame(benchmark::State& state) {
+void SaveGame(benchmark::State& state, Under under) {
   const QTemporaryDir dir;
-  DealFullBoard();
+  DealFullBoard(under);
   for (auto _ : state) {
-    if (!Save(dir.filePath(QStringLiteral("bench.kng")))) state.SkipWithError("save failed");
+    if (!Save(under, dir.filePath(QStringLiteral("bench.kng")))) state.SkipWithError("save failed");
   }
 }
 
-void BM_LoadGame(benchmark::State& state) {
+void LoadGame(benchmark::State& state, Under under) {
   const QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("bench.kng"));
-  DealFullBoard();
-  if (!Save(path)) state.SkipWithError("save failed");
+  DealFullBoard(under);
+  if (!Save(under, path)) state.SkipWithError("save failed");
   for (auto _ : state) {
-    if (!Load(path)) state.SkipWithError("load failed");
+    if (!Load(under, path)) state.SkipWithError("load failed");
   }
 }
 
-BENCHMARK(BM_DrawBoardLarge)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_DrawBoardRegular)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_DealNewGame)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_CountMovesOfFullBoard)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SaveGame)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_LoadGame)->Unit(benchmark::kMicrosecond);
+void RegisterAll(Under under) {
+  const auto add = [&](const char* name, auto run) {
+    benchmark::RegisterBenchmark(name, [&under, run](benchmark::State& state) {
+      run(state, under);
+    })->Unit(benchmark::kMicrosecond);
+  };
+  add("BM_DrawBoardLarge", [](benchmark::State& s, Under u) { DrawBoardAtSize(s, u, true); });
+  add("BM_DrawBoardRegular", [](benchmark::State& s, Under u) { DrawBoardAtSize(s, u, false); });
+  add("BM_DealNewGame", DealOnceEach);
+  add("BM_CountMovesOfFullBoard", CountMovesOfFullBoard);
+  add("BM_SaveGame", SaveGame);
+  add("BM_LoadGame", LoadGame);
+}
 
 }  // namespace
 }  // namespace kestalon::bench
@@ -146,7 +121,9 @@ int main(int argc, char** argv) {
   qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());
   qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
   QApplication app(argc, argv);
-  const kestalon::bench::GameUnderTest game;
+  kestalon::bench::GameUnderTest game;
+  game.board.show();
+  kestalon::bench::RegisterAll(game);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

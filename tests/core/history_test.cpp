@@ -60,7 +60,9 @@ TEST(UndoRedo, DropThePickAndLeaveTheGameMenuAsTheRecordAllows) {
     PressTile(game, 1);  // a pick
     const std::optional<EndCheck> check = step(game);
     menus += " " + Menu(game) + (check ? "" : "!") + (game.SelectedPos ? "*" : "");
-    if (check) EXPECT_EQ(*check, EndCheck{});
+    if (check) {
+      EXPECT_EQ(*check, EndCheck{});
+    }
   }
   EXPECT_EQ(menus, "--- U-P! URP -RP -RP! URP");
 }
