@@ -182,8 +182,11 @@ void BoardWidget::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
   // Back from a dialog or menu: the reader hears the tile under the cursor again, once it
   // has heard of the window and the board, which Qt tells it after this event.
-  QMetaObject::invokeMethod(
-      this, [this] { AnnounceCursorTile(this); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(this, "SayCursorTile", Qt::QueuedConnection);
+}
+
+void BoardWidget::SayCursorTile() {
+  AnnounceCursorTile(this);
 }
 
 bool BoardWidget::focusNextPrevChild(bool) {

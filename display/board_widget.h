@@ -60,6 +60,10 @@ class BoardWidget : public QWidget {
   // Tab and Shift+Tab move the cursor instead of the focus.
   bool focusNextPrevChild(bool next) override;
 
+ private slots:
+  // The cursor's tile, said again (called queued, after Qt has told of the focus).
+  void SayCursorTile();
+
  private:
   // Repaints and tells assistive technology when the cursor marks another tile.
   void ShowCursorMoves();
