@@ -1,8 +1,6 @@
-// A press on the board: picking, refusing, dropping and removing, with what each reports;
-// counting and listing the moves left.
+// A press on the board: picking, refusing, dropping and removing, with what each reports.
+// Listing the moves is checked through Show Moves (gui_dialogs), counting them in every suite.
 #include <gtest/gtest.h>
-
-#include <vector>
 
 #include "core/rules.h"
 #include "tests/support/board_setup.h"
@@ -68,23 +66,6 @@ TEST(PressTile, ThePickPressedAgainCountsTheMoves) {
   const EndCheck none{GameEnd::NoMoveLeft, GameSound::GameOver};
   EXPECT_EQ(PressTile(game, 1), (PressOutcome{Dropped, None, 1, 0, none, none.sound}));
   EXPECT_EQ(game.AvailableMoves, 0);
-}
-
-TEST(FindAvailableMove, ListsEveryFreeMatchingPairInOrderAndPicksItsFirstTile) {
-  // Free White dragons 1, 12, 13, 57 (2 lies between 1 and 3); flowers 20, 31; a season 21.
-  Game game = BoardWith(
-      {{13, 10}, {1, 10}, {2, 10}, {3, 11}, {12, 10}, {57, 10}, {20, 1}, {31, 4}, {21, 5}});
-  std::vector<std::pair<int, int>> listed;
-  for (int n = 1; const auto move = FindAvailableMove(game, n); ++n) {
-    listed.emplace_back(move->first, move->second);
-  }
-  EXPECT_EQ(listed, (std::vector<std::pair<int, int>>{
-                        {1, 12}, {1, 13}, {1, 57}, {12, 13}, {12, 57}, {13, 57}, {20, 31}}));
-  EXPECT_EQ(CountAvailableMoves(game), 7);
-  EXPECT_EQ(PickAvailableMove(game, 4), (MovePair{12, 13}));
-  EXPECT_EQ(game.SelectedPos, 12);
-  EXPECT_EQ(PickAvailableMove(game, 8), std::nullopt);
-  EXPECT_EQ(game.SelectedPos, 0);
 }
 
 }  // namespace

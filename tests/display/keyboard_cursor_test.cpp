@@ -1,8 +1,9 @@
-// The keyboard cursor on a hand-built board: Tab order, arrows, the presses it asks for, and
-// where it goes when its tile goes or is covered.
+// The keyboard cursor on a hand-built board: Tab order, Home and End, arrows, the presses it asks
+// for, where it goes when its tile goes or is covered, and which free tile a typed name reaches.
 #include <gtest/gtest.h>
 
 #include "core/rules.h"
+#include "core/tile_kinds.h"
 #include "display/layout/keyboard_cursor.h"
 #include "tests/support/board_setup.h"
 
@@ -28,6 +29,8 @@ TEST(KeyboardCursor, MovesToTheRightTileAndAsksForTheRightPress) {
       {0, BoardKey::NextTile, 1, {}},
       {0, BoardKey::Up, 1, {}},
       {0, BoardKey::Press, 1, {}},
+      {0, BoardKey::LastTile, 124, {}},  // but Home and End reach the first and last free tile
+      {12, BoardKey::FirstTile, 1, {}},
       {12, BoardKey::Press, 12, 12},
       {12, BoardKey::DropPick, 12, {}},  // nothing picked: nothing to drop
       {1, BoardKey::NextTile, 3, {}},    // Tab skips the blocked 2
@@ -69,6 +72,48 @@ TEST(KeyboardCursor, FollowsTheBoardWhenItsTileGoesOrIsCovered) {
   cursor = KeyboardCursor(1);
   cursor.Settle(testing::BoardWith({}));
   EXPECT_EQ(cursor.pos(), 0);  // no tile left: the cursor disappears
+}
+
+// Free: Red dragon 1, Craks 5 at 3, Circles 5 at 12, Green dragon 13 and Bamboo 5 at 20; the
+// Circles 5 at 2 is hemmed in between 1 and 3.
+const Game kBoard = testing::BoardWith({{1, kRedDragon},
+                                        {2, kFirstCircle + 4},
+                                        {3, kFirstCrak + 4},
+                                        {12, kFirstCircle + 4},
+                                        {13, kGreenDragon},
+                                        {20, kFirstBamboo + 4}});
+
+struct TypeCase {
+  Position from;
+  const char* typed;  // letters in quick succession
+  Position to;
+  bool found = true;  // false: nothing answers the last letter, and the cursor stays
+};
+
+TEST(TypeAhead, ReachesTheNextFreeTileWhoseNameAnswers) {
+  const TypeCase cases[] = {
+      {0, "c", 3},            // from the start: the first free Craks or Circles tile
+      {3, "c", 12},           // a new search moves on
+      {12, "c", 3},           // wrapping round, past the blocked 2
+      {1, "ci", 12},          // a longer name narrows it
+      {3, "cr", 3},           // and may stay on the tile it reached
+      {0, "c5", 3},           // digits give the value
+      {0, "ci5", 12},         //
+      {13, "5", 20},          // a value alone
+      {1, "b5", 20},          //
+      {1, "gr", 13},          // letter case and blanks aside
+      {1, "grx", 13, false},  // nothing answers "grx", nor "x" alone
+      {12, "gc", 3},          // nothing answers "gc": "c" alone, from the next tile on
+      {1, "c6", 3, false},    //
+  };
+  for (const TypeCase& c : cases) {
+    KeyboardCursor cursor(c.from);
+    for (const char* letter = c.typed; *letter != 0; ++letter) {
+      cursor.TypeAhead(*letter, letter != c.typed, kBoard);
+    }
+    EXPECT_EQ(cursor.found(), c.found) << c.from << " " << c.typed;
+    EXPECT_EQ(cursor.pos(), c.to) << c.from << " " << c.typed;
+  }
 }
 
 }  // namespace

@@ -33,10 +33,7 @@ board_is() {
   [[ $RW_LAST == 0 ]] || { RW_LAST="$RW_LAST pixels differ from $1.png" && return 1; }
 }
 
-settings_are() {
-  RW_LAST=$(od -An -tx1 "$RW_TMP/game/knopts.cfg" 2>/dev/null | tr -d ' \n')
-  [[ $RW_LAST == "$1" ]]
-}
+settings_are() { RW_LAST=$(od -An -tx1 "$RW_TMP/game/knopts.cfg" | tr -d ' \n') && [[ $RW_LAST == "$1" ]]; }
 
 popups() { xdotool search --onlyvisible --pid "$GAME_PID" | grep -vx "$WID"; }
 no_popup() { [[ -z $(popups) ]]; }
@@ -91,13 +88,10 @@ elif [[ $scenario == options ]]; then
   menu g x # Exit
   rw_wait "Exit ends the game" rw_ended
   wait "$GAME_PID"
-  status=$?
-  GAME_PID=""
+  status=$? GAME_PID=""
   ((status == 0)) || rw_fail "Exit ended the game with status $status"
 elif [[ $scenario == sound ]]; then
-  for tool in pulseaudio pactl parec; do
-    command -v $tool >/dev/null || { echo "SKIPPED: $tool is missing" && exit 77; }
-  done
+  rw_need pulseaudio pactl parec
   # A private sound server with one sink that plays into nothing; its monitor records it all.
   export HOME=$RW_TMP PULSE_SERVER=unix:$RW_TMP/pulse-socket
   pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
@@ -106,8 +100,7 @@ elif [[ $scenario == sound ]]; then
     >"$RW_TMP/pulse.log" 2>&1 &
   helpers=($!)
   trap 'kill "${helpers[@]}"; wait "${helpers[@]}"; rw_cleanup' EXIT
-  server_up() { pactl info >/dev/null 2>&1; }
-  rw_wait "the sound server" server_up
+  rw_wait "the sound server" test -S "$RW_TMP/pulse-socket"
   parec -d out.monitor --raw --latency-msec=20 >"$RW_TMP/heard.raw" &
   helpers+=($!)
   heard() { [[ -n $(tr -d '\0' <"$RW_TMP/heard.raw" | head -c1) ]]; }

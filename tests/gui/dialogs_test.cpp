@@ -239,8 +239,13 @@ class DialogsTest : public QObject {
                        where + " overlaps " + other->objectName().toLatin1());
             }
           }
-          if (auto* status = qobject_cast<StatusDialog*>(&open))
+          if (auto* status = qobject_cast<StatusDialog*>(&open)) {
             QVERIFY(status->tilesRemaining()->text() == "144" && status->moves()->text() == "7");
+            for (QWidget* number : {status->tilesRemaining(), status->moves()}) {  // and its label
+              const auto* spoken = QAccessible::queryAccessibleInterface(number);
+              QVERIFY(!spoken->relations(QAccessible::Label).isEmpty());
+            }
+          }
           // A result dialog's New Game deals a new game while the dialog is open, then closes it.
           if (!result) return;
           QTest::mouseClick(open.findChild<QPushButton*>(), Qt::LeftButton);

@@ -1,10 +1,12 @@
-// The main window offscreen: presses on the board, the right-button menu, tile size, New Game,
+// The main window offscreen: the board's keys and the board as assistive technology reads it
+// (what the real screen reader in e2e.screen_reader does not check), presses on the board,
+// tile size there and back, New Game,
 // the order in which an operation's drawing and result dialog come, and
 // drawing and hit-testing at device pixel ratio 2.
+#include <QAccessible>
 #include <QDialog>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -17,7 +19,6 @@
 
 using namespace kestalon;
 using namespace kestalon::testing;
-
 
 class KestalonFormTest : public QObject {
   Q_OBJECT
@@ -33,20 +34,19 @@ class KestalonFormTest : public QObject {
   // Its deals lay out boards without a move, as many as come.
   KestalonForm form{std::make_unique<ScriptedRandom>(RandomSequenceDealing(BoardWithoutMoves()))};
 
+  void Keys(Qt::Key key) { QTest::keyClick(form.windowHandle(), key); }
+  QString Said() const { return form.board()->announcement(); }
+  QAccessibleInterface* Board() { return QAccessible::queryAccessibleInterface(form.board()); }
+  Position Cursor() const { return form.board()->cursor().pos(); }
   int CentreX(Position p) const { return form.board()->geometry().CentreX(p); }
   int CentreY(Position p) const { return form.board()->geometry().CentreY(p); }
-  // What the screen shows at the centre of a position: what was painted, not merely drawn.
-  QRgb ShownAt(Position p) {
-    const QPoint at = form.board()->mapTo(&form, QPoint(CentreX(p), CentreY(p)));
-    return form.screen()->grabWindow(form.winId()).toImage().pixel(at);
-  }
   // What the board's surface holds at the centre of a position: green where no tile is drawn.
   bool DrawnAt(Position p) const {
     return form.board()->Surface().toImage().pixel(CentreX(p), CentreY(p)) != qRgb(0, 128, 0);
   }
   bool Enabled(const char* item) const { return form.action(item)->isEnabled(); }
-  void Press(Position p) {
-    QTest::mousePress(form.board(), Qt::LeftButton, {}, {CentreX(p), CentreY(p)});
+  void Press(Position p, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mousePress(form.board(), button, {}, {CentreX(p), CentreY(p)});
   }
 
   // Answers the next result dialogs that open, in turn: notes what each saw of the board
@@ -78,37 +78,63 @@ class KestalonFormTest : public QObject {
  private slots:
   void initTestCase() {
     form.game() = PoolOrderGame();  // no deal: the scripted deals have no move
+    form.DrawBoard();
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(QTest::qWaitForWindowActive(&form));
   }
 
-  // Large Tiles there and back keeps the game and the window; presses remove a pair, and the
-  // screen shows it gone; the right button pops up the Game menu with its history items as
-  // the record allows; New Game leaves nothing to redo.
-  void mouseTileSizeAndGameMenu() {
-    // Two pairs of free tiles: the game goes on after the first.
-    Game& game = form.game();
-    game = BoardWith({{1, kRedDragon}, {12, kRedDragon}, {13, kGreenDragon}, {20, kGreenDragon}});
-    const auto board = game.Board;
+  // The tiles as assistive technology reads them: a name for every kind, free or blocked, the
+  // tile's place. Orca (e2e.screen_reader) hears the board's name, counts and announcements.
+  void boardReadsAsItsTiles() {
+    QCOMPARE(Board()->childCount(), 145);  // the tiles and the announcement
+    const std::pair<int, const char*> names[] = {
+        {1, "Plum"},     {2, "Bamboo flower"}, {15, "South wind"}, {16, "Circles 1"},
+        {33, "Craks 9"}, {34, "Bamboo 1"},     {144, "Bamboo 9"}};
+    for (const auto& [pos, name] : names) {
+      QCOMPARE(Board()->child(pos - 1)->text(QAccessible::Name), QLatin1String(name));
+    }
+    QCOMPARE(Board()->child(0)->text(QAccessible::Description), QStringLiteral("free"));
+    QCOMPARE(Board()->child(1)->text(QAccessible::Description), QStringLiteral("blocked"));
+    QCOMPARE(Board()->child(0)->rect(),
+             QRect(form.board()->mapToGlobal(QPoint(512, 20)), QSize(42, 37)));
+  }
+
+  // What the Orca scenario does not reach: the focused and selected states, an arrow onto a
+  // blocked tile and its refusal, letters typed in quick succession and a name that answers
+  // nothing, the Menu key's popup
+  // beside the cursor's tile, and a mouse press hiding the cursor.
+  void keysTheReaderDoesNotCheck() {
+    Keys(Qt::Key_Tab);  // shows the cursor on 1, and does nothing else
+    QCOMPARE(Cursor(), 1);
+    QVERIFY(Board()->focusChild()->state().focused);
+    Keys(Qt::Key_Space);
+    QVERIFY(Board()->child(0)->state().selected);
+    Keys(Qt::Key_Left);   // onto 2, hemmed in by 1 and 3
+    Keys(Qt::Key_Space);  // refused
+    QCOMPARE(Said(), QStringLiteral("Bamboo flower is blocked"));
+    QTest::keyClicks(form.board(), "ci5q");  // in quick succession: "ci5" reaches 20
+    QCOMPARE(Said(), QStringLiteral("No free tile q"));
+    QCOMPARE(Cursor(), 20);
+    Keys(Qt::Key_Menu);
+    QCOMPARE(QApplication::activePopupWidget(), form.gameMenu());
+    QCOMPARE(form.gameMenu()->pos(), form.board()->mapToGlobal(QPoint(176, 57)));  // right of 20
+    form.gameMenu()->close();
+    QTest::mouseClick(form.board(), Qt::LeftButton, {}, QPoint(5, 350));
+    QCOMPARE(Cursor(), 0);  // a mouse press hides the cursor
+  }
+
+  // Large Tiles there and back keeps the game and the window. (e2e.options switches to Large
+  // Tiles; e2e.mouse clicks a pair away, and undoes it from the right button's popup.)
+  void largeTilesThereAndBack() {
     const QRect regular = form.geometry();
+    const auto board = form.game().Board;
     form.action("optlargetiles")->trigger();
-    QCOMPARE(form.board()->size(), QSize(960, 480));
     form.action("optlargetiles")->trigger();
-    QVERIFY(form.geometry() == regular && game.Board == board);
-
-    QTRY_COMPARE(ShownAt(144), qRgb(0, 128, 0));  // the screen has caught up with this board
-    QTest::mousePress(form.board(), Qt::LeftButton, {}, {CentreX(1), CentreY(1)});
-    QTest::mousePress(form.board(), Qt::MiddleButton, {}, {CentreX(12), CentreY(12)});
-    QTRY_VERIFY(game.Board[1] == 0 && game.Board[12] == 0 && ShownAt(12) == qRgb(0, 128, 0));
-    QTest::mousePress(form.board(), Qt::RightButton, {}, {CentreX(13), CentreY(13)});
-    QVERIFY(form.gameMenu()->isVisible() && Enabled("Menus_Game_Undo") &&
-            !Enabled("Menus_Game_Redo") && Enabled("Menus_Game_Replay"));
-    form.action("Menus_Game_Undo")->trigger();
-    QCOMPARE(game.Board[1], kRedDragon);
+    QVERIFY(form.geometry() == regular && form.game().Board == board);
   }
 
-  // A press shows its board first, then the result dialog; Undo only draws; Redo of the last
-  // pair shows the win before the empty board.
+  // A press (the middle button presses too) shows its board first, then the result dialog;
+  // Undo only draws; Redo of the last pair shows the win before the empty board.
   void aWinIsShownAfterThePressAndBeforeTheRedo() {
     Game& game = form.game();
     game = BoardWith({{1, kRedDragon}, {12, kRedDragon}});
@@ -116,7 +142,7 @@ class KestalonFormTest : public QObject {
     Results results{.toAnswer = 2, .newGames = 0};
     AnswerResults(results, 1);
     Press(1);
-    Press(12);
+    Press(12, Qt::MiddleButton);
     form.UpdateGameMenu();
     form.action("Menus_Game_Undo")->trigger();
     QVERIFY(DrawnAt(1));

@@ -15,13 +15,6 @@ Game BoardWith(std::initializer_list<std::pair<Position, TileKind>> tiles) {
   return game;
 }
 
-std::vector<float> RandomSequenceForPoolOrder() {
-  // Rnd value v draws pool entry Int(v * 144) + 1, so (p - 0.5) / 144 draws entry p.
-  std::vector<float> values;
-  for (int p = 1; p <= kPositionCount; ++p) values.push_back((p - 0.5f) / kPositionCount);
-  return values;
-}
-
 std::vector<float> RandomSequenceDealing(const BoardTiles& board) {
   BoardTiles pool = PoolOrderGame().Board;  // the pool in the order the deal draws from it
   std::vector<float> values;
@@ -51,8 +44,9 @@ BoardTiles BoardWithoutMoves() {
 
 Game PoolOrderGame() {
   Game game;
-  ScriptedRandom random(RandomSequenceForPoolOrder());
-  DealNewGame(game, random);
+  for (int p = 1; p <= kPositionCount; ++p)
+    game.Board[p] = static_cast<TileKind>(p <= kKindCount ? p : 9 + (p - 43) % 34);
+  game.AvailableMoves = CountAvailableMoves(game);
   return game;
 }
 

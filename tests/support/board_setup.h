@@ -30,15 +30,14 @@ class ScriptedRandom final : public RandomSource {
   std::size_t next_ = 0;
 };
 
-// Rnd values that make a deal draw pool entries 1..144 in order.
-std::vector<float> RandomSequenceForPoolOrder();
 // Rnd values that make a deal lay out board, a full board of the whole set.
 std::vector<float> RandomSequenceDealing(const BoardTiles& board);
 // A full board on which no free tile matches another.
 BoardTiles BoardWithoutMoves();
 
-// The deal that lays the pool out in order: kinds 1..42 at positions 1..42, then kinds 9..42
-// again at 43..76, 77..110 and 111..144.
+// The board a deal lays out when it draws the pool in order (as counted, nothing picked, no
+// move made): kinds 1..42 at positions 1..42, then kinds 9..42 again at 43..76, 77..110 and
+// 111..144.
 Game PoolOrderGame();
 
 // Plays a seeded random game: presses on any place, on empty space and on both tiles of an
