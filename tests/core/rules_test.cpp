@@ -1,12 +1,18 @@
-// The match rule and the free rule: which tiles can be taken.
+// The rules core on game values: which tiles match and are free; a press, with what it reports;
+// dealing and the move record (a fresh state and a new board every deal, guarded ends, the Game
+// menu's items), and random play over it all, which checks the boards back and forth. Listing
+// the moves is checked through Show Moves (gui_dialogs), counting them in every suite.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
 #include <tuple>
 #include <vector>
 
 #include "core/rules.h"
+#include "tests/support/board_setup.h"
 
-namespace kestalon {
+namespace kestalon::testing {
 namespace {
 
 TEST(TilesMatch, EveryPairOfKinds) {
@@ -49,5 +55,135 @@ TEST(IsFree, FullBoardAndTilesGoneFromIt) {
   }
 }
 
+using enum PressResult;
+using enum Refusal;
+constexpr GameSound kQuiet = GameSound::None, kAlert = GameSound::Alert;
+
+struct PressCase {
+  const char* what;
+  Position picked, pressed;
+  PressOutcome outcome;
+  Position pickedAfter;
+};
+
+PressOutcome Outcome(PressResult result, Refusal refusal, Position first, Position second,
+                     GameSound sound, GameEnd end = GameEnd::Playing) {
+  PressOutcome outcome{result, refusal, first, second, {}, sound};
+  if (result == Removed) outcome.check = {end, sound};
+  return outcome;
+}
+
+// Position 57 is empty space on the board below; 13 is a Green dragon, 2 lies between 1 and 3.
+const PressCase kPressCases[] = {
+    {"pick a free tile", 0, 1, Outcome(Picked, None, 1, 0, kQuiet), 1},
+    {"blocked tile", 0, 2, Outcome(Refused, Blocked, 0, 2, kAlert), 0},
+    {"blocked tile while picked", 1, 2, Outcome(Refused, Blocked, 1, 2, kAlert), 1},
+    {"second pick of another kind", 1, 13, Outcome(Refused, NoMatch, 1, 13, kAlert), 1},
+    {"empty space, nothing picked", 0, 57, Outcome(Refused, EmptySpace, 0, 0, kAlert), 0},
+    {"empty space drops the pick", 1, 57, Outcome(Dropped, None, 1, 0, kQuiet), 0},
+    {"the last pair", 12, 1,
+     Outcome(Removed, None, 12, 1, GameSound::GameOver, GameEnd::NoMoveLeft), 0},
+};
+
+TEST(PressTile, PickRefuseDropRemove) {
+  for (const PressCase& c : kPressCases) {
+    SCOPED_TRACE(c.what);
+    // Free: 1, 3, 12, 13, 20. Red dragons 1, 2, 12: one move, 1-12.
+    Game game = BoardWith({{1, 9}, {2, 9}, {3, 10}, {12, 9}, {13, 11}, {20, 12}});
+    game.MoveIndex = 3;
+    game.RedoLimit = 6;
+    game.SelectedPos = c.picked;
+    auto expected = game.Board;
+    const bool removed = c.outcome.result == Removed;
+    if (removed) expected[c.picked] = expected[c.pressed] = 0;
+    EXPECT_EQ(PressTile(game, c.pressed), c.outcome);
+    EXPECT_EQ(game.SelectedPos, c.pickedAfter);
+    EXPECT_EQ(game.Board, expected);
+    // A removed pair goes into slot MoveIndex and cuts off what could have been redone.
+    EXPECT_EQ(game.MoveHistory[3], (removed ? MoveRecord{12, 9, 1, 9} : MoveRecord{}));
+    EXPECT_EQ(game.MoveIndex, removed ? 4 : 3);
+    EXPECT_EQ(game.RedoLimit, removed ? 4 : 6);
+  }
+}
+
+// The pick pressed again is dropped, and the moves are counted again: here there are none.
+TEST(PressTile, ThePickPressedAgainCountsTheMoves) {
+  Game game = BoardWith({{1, 9}, {12, 10}});
+  game.SelectedPos = game.AvailableMoves = 1;
+  const EndCheck none{GameEnd::NoMoveLeft, GameSound::GameOver};
+  EXPECT_EQ(PressTile(game, 1), (PressOutcome{Dropped, None, 1, 0, none, none.sound}));
+  EXPECT_EQ(game.AvailableMoves, 0);
+}
+
+TEST(DealNewGame, ResetsThePickTheCountersAndMoveSlotsOneTo72) {
+  Game game;
+  game.SelectedPos = game.MoveIndex = game.RedoLimit = 9;
+  game.MoveHistory.fill({5, 6, 7, 8});
+  ScriptedRandom random(RandomSequenceDealing(PoolOrderGame().Board));
+  EXPECT_EQ(DealNewGame(game, random), EndCheck{});
+  EXPECT_EQ(game.Board, PoolOrderGame().Board);
+  EXPECT_EQ(random.reseeds, 1);
+  // Ten kinds lie twice among the 35 free tiles of this board.
+  EXPECT_EQ((std::array{game.SelectedPos, game.MoveIndex, game.RedoLimit, game.AvailableMoves}),
+            (std::array<std::int16_t, 4>{0, 1, 1, 10}));
+  EXPECT_EQ(game.MoveHistory[0], (MoveRecord{5, 6, 7, 8}));
+  for (int m = 1; m <= 72; ++m) EXPECT_EQ(game.MoveHistory[m], MoveRecord{}) << m;
+}
+
+// The real generator: two starts of the program, and two deals in a row, give different boards.
+TEST(DealNewGame, ReseedsFromTheClock) {
+  ClockSeededRandom first, second;
+  EXPECT_NE((std::array{first.Rnd(), first.Rnd()}), (std::array{second.Rnd(), second.Rnd()}));
+  Game game;
+  DealNewGame(game, first);
+  const auto board = game.Board;
+  DealNewGame(game, first);
+  EXPECT_NE(game.Board, board);
+}
+
+// Undo, Redo and Replay as the Game menu offers them, e.g. "U-P".
+std::string Menu(const Game& game) {
+  const GameMenuState s = CurrentGameMenuState(game);
+  return std::string(s.undo ? "U" : "-") + (s.redo ? "R" : "-") + (s.replay ? "P" : "-");
+}
+
+// Two moves, then Undo three times and Redo once, each over a pick: the menu after each, with
+// "!" when there was nothing to undo or redo and "*" when the pick stayed. The boards they leave
+// are checked by random play below.
+TEST(UndoRedo, DropThePickAndLeaveTheGameMenuAsTheRecordAllows) {
+  Game game = PoolOrderGame();
+  std::string menus = Menu(game);
+  for (int i = 0; i < 2; ++i) {
+    const auto move = FindAvailableMove(game, 1);
+    ASSERT_TRUE(move);
+    PressTile(game, move->first);
+    PressTile(game, move->second);
+  }
+  menus += " " + Menu(game);
+  menus += Redo(game) ? "" : "!";
+  for (auto step : {Undo, Undo, Undo, Redo}) {
+    PressTile(game, 1);  // a pick
+    const std::optional<EndCheck> check = step(game);
+    menus += " " + Menu(game) + (check ? "" : "!") + (game.SelectedPos ? "*" : "");
+    if (check) {
+      EXPECT_EQ(*check, EndCheck{});
+    }
+  }
+  EXPECT_EQ(menus, "--- U-P! URP -RP -RP! URP");
+}
+
+// Seeded random games: presses anywhere, listed moves, Undo, Redo and deals; every lost game
+// deals again, as the loss dialog's New Game does.
+TEST(RandomPlay, InvariantsHoldAfterEveryStep) {
+  for (unsigned seed : {1u, 7u, 42u, 2026u, 90210u}) {
+    Game game;
+    std::string problem;  // the first broken invariant
+    PlayRandomGame(game, seed, 3000, [&] {
+      if (problem.empty()) problem = CheckInvariants(game);
+    });
+    EXPECT_EQ(problem, "") << "seed " << seed;
+  }
+}
+
 }  // namespace
-}  // namespace kestalon
+}  // namespace kestalon::testing

@@ -104,10 +104,7 @@ elif [[ $scenario == sound ]]; then
   parec -d out.monitor --raw --latency-msec=20 >"$RW_TMP/heard.raw" &
   helpers+=($!)
   heard() { [[ -n $(tr -d '\0' <"$RW_TMP/heard.raw" | head -c1) ]]; }
-  ground() {
-    rw_wait "no menu open" no_popup
-    xdotool mousemove --window "$WID" 620 $((MENU + 340)) click 1
-  }
+  ground() { rw_wait "no menu open" no_popup && xdotool mousemove --window "$WID" 620 $((MENU + 340)) click 1; }
 
   rw_start 640 360 "$game" -file "$here/few.kng"
   ! rw_audio_mapped || rw_fail "Qt Multimedia is mapped at start-up"

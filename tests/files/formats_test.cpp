@@ -1,6 +1,6 @@
 // The formats without the toolkit: the -file switch of the command line, and each hostile value
 // of the saved-game bytes refused for its own reason. The hand-built file is compared on disk in
-// game_files_test; the corpus replay (tests/fuzz) round-trips every accepted file.
+// files_test; the corpus replay (tests/fuzz) round-trips every accepted file.
 #include <gtest/gtest.h>
 
 #include "shell/formats/command_line.h"
@@ -24,8 +24,7 @@ TEST(ParseCommandLine, SwitchAtTheVeryStartGivesTheRestLessItsLeadingSpaces) {
       {"/FILE     ", ""},
       {"-file \"my game.kng\"", "\"my game.kng\""},
       {"-file \t game.kng", "\t game.kng"},
-      {"-file a.kng -file b.kng  ", "a.kng -file b.kng  "},
-  };
+      {"-file a.kng -file b.kng  ", "a.kng -file b.kng  "}};
   for (const auto& [commandLine, name] : cases) {
     EXPECT_EQ(ParseCommandLine(commandLine), name) << '[' << commandLine << ']';
   }
