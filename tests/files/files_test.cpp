@@ -218,7 +218,6 @@ TEST_F(SettingsFile, ReadsThePerUserFileFirstThenTheOneBesideTheProgram) {
     QByteArray program, user;
     std::pair<bool, bool> soundAndLarge;
   } cases[] = {
-      {"00 00, FF FF and a byte more", Opt("0000ffff41"), {}, {false, true}},
       {"01 00, 00 80: any nonzero byte is on", Opt("01000080"), {}, {true, true}},
       {"large tiles cut off", Opt("0000"), {}, {false, false}},
       {"both cut off", Opt("00"), {}, {true, false}},

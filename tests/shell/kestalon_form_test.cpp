@@ -107,15 +107,16 @@ class KestalonFormTest : public QObject {
   QString Said() const { return form.board()->announcement(); }
   QAccessibleInterface* Board() { return QAccessible::queryAccessibleInterface(form.board()); }
   Position Cursor() const { return form.board()->cursor().pos(); }
-  int CentreX(Position p) const { return form.board()->geometry().CentreX(p); }
-  int CentreY(Position p) const { return form.board()->geometry().CentreY(p); }
+  QPoint Centre(Position p) const {
+    return {form.board()->geometry().CentreX(p), form.board()->geometry().CentreY(p)};
+  }
   // What the board's surface holds at the centre of a position: green where no tile is drawn.
   bool DrawnAt(Position p) const {
-    return form.board()->Surface().toImage().pixel(CentreX(p), CentreY(p)) != qRgb(0, 128, 0);
+    return form.board()->Surface().toImage().pixel(Centre(p)) != qRgb(0, 128, 0);
   }
   bool Enabled(const char* item) const { return form.action(item)->isEnabled(); }
   void Press(Position p, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mousePress(form.board(), button, {}, {CentreX(p), CentreY(p)});
+    QTest::mousePress(form.board(), button, {}, Centre(p));
   }
 
   // Answers the next result dialogs that open, in turn: notes what each saw of the board
@@ -220,10 +221,7 @@ class KestalonFormTest : public QObject {
                {std::pair{"-", 1}, {"-", 0}, {"-", 0}, {"+", 1}, {"+", 2}, {"+", 2}}) {
             Click(dialog.spinner(), signs);
             QCOMPARE(dialog.numberBox()->text(), QString::number(to));
-            const TileGeometry& g = form.board()->geometry();
-            const QImage shown = form.board()->Surface().toImage();
-            const bool pairShown = shown.pixel(g.CentreX(kE), g.CentreY(kE)) != qRgb(0, 128, 0);
-            QCOMPARE(pairShown, to < 2);  // the board is redrawn at every step
+            QCOMPARE(DrawnAt(kE), to < 2);  // the board is redrawn at every step
           }
           QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
           QVERIFY(!dialog.isVisible());
@@ -404,7 +402,7 @@ class KestalonFormTest : public QObject {
     const QImage shown = form.board()->Surface().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage picture = QImage(TilePicturePath(false, kFirstCircle, true)).copy(inside);
     QCOMPARE(shown.copy(inside.translated(88, 40)), picture.convertToFormat(shown.format()));
-    const QPoint centre = form.board()->mapTo(&form, QPoint(CentreX(12), CentreY(12)));
+    const QPoint centre = form.board()->mapTo(&form, Centre(12));
     QTest::mousePress(form.windowHandle(), Qt::LeftButton, {}, centre);
     QCOMPARE(form.game().SelectedPos, 12);
   }
