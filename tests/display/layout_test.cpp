@@ -65,27 +65,25 @@ struct KeyCase {
 };
 
 TEST(KeyboardCursor, MovesToTheRightTileAndAsksForTheRightPress) {
+  // clang-format off
   const KeyCase cases[] = {
-      // Not shown yet: any key but DropPick shows it on the lowest free tile, and does no more.
-      {0, BoardKey::NextTile, 1, {}},
-      {0, BoardKey::Up, 1, {}},
-      {0, BoardKey::Press, 1, {}},
-      {0, BoardKey::LastTile, 124, {}},  // but Home and End reach the first and last free tile
-      {12, BoardKey::FirstTile, 1, {}},
+      // Not shown yet: any key but DropPick shows it on the lowest free tile, and does no more;
+      // but Home and End reach the first and last free tile.
+      {0, BoardKey::NextTile, 1, {}}, {0, BoardKey::Up, 1, {}}, {0, BoardKey::Press, 1, {}},
+      {0, BoardKey::LastTile, 124, {}}, {12, BoardKey::FirstTile, 1, {}},
       {12, BoardKey::Press, 12, 12},
       {12, BoardKey::DropPick, 12, {}},  // nothing picked: nothing to drop
       {1, BoardKey::NextTile, 3, {}},    // Tab skips the blocked 2
       {12, BoardKey::NextTile, 101, {}},
       {124, BoardKey::NextTile, 1, {}},  // wraps round
-      {1, BoardKey::PreviousTile, 124, {}},
-      {12, BoardKey::PreviousTile, 3, {}},
-      {2, BoardKey::Right, 1, {}},  // arrows reach blocked tiles too
-      {2, BoardKey::Left, 3, {}},
+      {1, BoardKey::PreviousTile, 124, {}}, {12, BoardKey::PreviousTile, 3, {}},
+      {2, BoardKey::Right, 1, {}}, {2, BoardKey::Left, 3, {}},  // arrows reach blocked tiles too
       {1, BoardKey::Right, 1, {}},    // nothing further right: stays
       {101, BoardKey::Up, 124, {}},   // the tile on top, never the one hidden under it
       {124, BoardKey::Left, 12, {}},  // within 45 degrees beats a nearer tile further off the line
       {124, BoardKey::Up, 3, {}},     // nothing within 45 degrees: the nearest on that side
   };
+  // clang-format on
   const Game game = CursorBoard();
   const TileGeometry& regular = BuildLayout(false);
   for (const KeyCase& c : cases) {
@@ -132,21 +130,20 @@ struct TypeCase {
 };
 
 TEST(TypeAhead, ReachesTheNextFreeTileWhoseNameAnswers) {
+  // clang-format off
   const TypeCase cases[] = {
-      {0, "c", 3},            // from the start: the first free Craks or Circles tile
-      {3, "c", 12},           // a new search moves on
-      {12, "c", 3},           // wrapping round, past the blocked 2
-      {1, "ci", 12},          // a longer name narrows it
-      {3, "cr", 3},           // and may stay on the tile it reached
-      {0, "c5", 3},           // digits give the value
-      {0, "ci5", 12},         //
-      {13, "5", 20},          // a value alone
-      {1, "b5", 20},          //
+      {0, "c", 3},    // from the start: the first free Craks or Circles tile
+      {3, "c", 12},   // a new search moves on
+      {12, "c", 3},   // wrapping round, past the blocked 2
+      {1, "ci", 12},  // a longer name narrows it
+      {3, "cr", 3},   // and may stay on the tile it reached
+      {0, "c5", 3}, {0, "ci5", 12},  // digits give the value
+      {13, "5", 20}, {1, "b5", 20},  // a value alone or after a letter
       {1, "gr", 13},          // letter case and blanks aside
       {1, "grx", 13, false},  // nothing answers "grx", nor "x" alone
-      {12, "gc", 3},          // nothing answers "gc": "c" alone, from the next tile on
-      {1, "c6", 3, false},    //
+      {12, "gc", 3}, {1, "c6", 3, false},  // nothing answers "gc": "c" alone, from the next tile on
   };
+  // clang-format on
   for (const TypeCase& c : cases) {
     KeyboardCursor cursor(c.from);
     for (const char* letter = c.typed; *letter != 0; ++letter) {

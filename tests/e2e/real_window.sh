@@ -3,14 +3,12 @@
 # deadline, and a screenshot kept when a check fails. Only the game started here is killed.
 # shellcheck shell=bash
 
-# rw_skip REASON: the test is skipped (77).
-rw_skip() { echo "SKIPPED: $*" && exit 77; }
 # rw_need TOOL...: skips unless every tool is installed.
 rw_need() {
   local tool
   for tool; do
     command -v "$tool" >/dev/null ||
-      rw_skip "$tool is missing (scripts/install-deps.sh --test installs it)"
+      { echo "SKIPPED: $tool is missing (scripts/install-deps.sh --test installs it)" && exit 77; }
   done
 }
 

@@ -18,8 +18,7 @@ game=$RW_TMP/game/$(basename "$2")
 # top-left corner at X, Y, its white surround letting the ground show.
 board() {
   local out=$1 size=$2 extent=$3 tile kind x y layers=()
-  shift 3
-  for tile in "$@"; do
+  for tile in "${@:4}"; do
     read -r kind x y <<<"$tile"
     layers+=(\( "$tiles/$size/tile$kind.png" -transparent white \) -geometry "+$x+$y" -composite)
   done
@@ -33,7 +32,9 @@ board_is() {
   [[ $RW_LAST == 0 ]] || { RW_LAST="$RW_LAST pixels differ from $1.png" && return 1; }
 }
 
-settings_are() { RW_LAST=$(od -An -tx1 "$RW_TMP/game/knopts.cfg" | tr -d ' \n') && [[ $RW_LAST == "$1" ]]; }
+settings_are() {
+  RW_LAST=$(od -An -tx1 "$RW_TMP/game/knopts.cfg" 2>/dev/null | tr -d ' \n') && [[ $RW_LAST == "$1" ]]
+}
 
 popups() { xdotool search --onlyvisible --pid "$GAME_PID" | grep -vx "$WID"; }
 no_popup() { [[ -z $(popups) ]]; }
@@ -42,9 +43,7 @@ popup_open() { [[ -n $(popups) ]]; }
 # menu LETTER KEY...: opens a menu of the menu bar with Alt and its letter, then types the keys.
 menu() {
   rw_wait "no menu open" no_popup
-  xdotool key "alt+$1" && rw_wait "alt+$1 opens its menu" popup_open
-  shift
-  xdotool key "$@"
+  xdotool key "alt+$1" && rw_wait "alt+$1 opens its menu" popup_open && xdotool key "${@:2}"
 }
 
 # few.kng holds six tiles: Five of Circles (kind 20) at 1 and 87, Red Dragons (9) at 31 and 57,

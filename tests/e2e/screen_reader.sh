@@ -8,7 +8,7 @@ source "$here/real_window.sh"
 launcher=/usr/libexec/at-spi-bus-launcher
 rw_need dbus-daemon dbus-send orca "$launcher"
 # Orca runs once per user; its --replace would kill the others, a user's own screen reader too.
-pgrep -u "$EUID" -x orca >/dev/null && rw_skip "Orca is already running for this user"
+pgrep -u "$EUID" -x orca >/dev/null && { echo "SKIPPED: Orca is already running for this user" && exit 77; }
 rw_under_x "$@"
 rw_setup screen_reader "$2"
 

@@ -77,9 +77,6 @@ struct ScriptedDialogs {
   QStringList messages;
 };
 
-}  // namespace kestalon::testing
-
-namespace kestalon {
 namespace {
 
 // The Game menu's Load Game and Save Game on a file chosen in a scratch folder.
@@ -259,4 +256,4 @@ TEST_F(SettingsFile, SaveWritesBesideTheProgramElseForTheUserAndSaysWhereAFailed
 }
 
 }  // namespace
-}  // namespace kestalon
+}  // namespace kestalon::testing

@@ -12,19 +12,16 @@ namespace kestalon {
 namespace {
 
 TEST(ParseCommandLine, SwitchAtTheVeryStartGivesTheRestLessItsLeadingSpaces) {
+  // Either switch in any case, then blanks or none; anything else before it is no switch;
+  // after it, everything but the leading spaces, quotes and all.
+  // clang-format off
   const std::pair<const char*, const char*> cases[] = {
-      {"-file game.kng", "game.kng"},
-      {"/fIlE game.kng", "game.kng"},
-      {"-FILE    game.kng", "game.kng"},
-      {"-filegame.kng", "game.kng"},
-      {"--file game.kng", ""},
-      {" -file game.kng", ""},
-      {"\\file game.kng", ""},
-      {"-fil", ""},
-      {"/FILE     ", ""},
-      {"-file \"my game.kng\"", "\"my game.kng\""},
-      {"-file \t game.kng", "\t game.kng"},
-      {"-file a.kng -file b.kng  ", "a.kng -file b.kng  "}};
+      {"-file game.kng", "game.kng"}, {"/fIlE game.kng", "game.kng"},
+      {"-FILE    game.kng", "game.kng"}, {"-filegame.kng", "game.kng"},
+      {"--file game.kng", ""}, {" -file game.kng", ""}, {"\\file game.kng", ""}, {"-fil", ""},
+      {"/FILE     ", ""}, {"-file \"my game.kng\"", "\"my game.kng\""},
+      {"-file \t game.kng", "\t game.kng"}, {"-file a.kng -file b.kng  ", "a.kng -file b.kng  "}};
+  // clang-format on
   for (const auto& [commandLine, name] : cases) {
     EXPECT_EQ(ParseCommandLine(commandLine), name) << '[' << commandLine << ']';
   }

@@ -104,7 +104,6 @@ class KestalonFormTest : public QObject {
   KestalonForm form{std::make_unique<ScriptedRandom>(RandomSequenceDealing(BoardWithoutMoves()))};
 
   void Keys(Qt::Key key) { QTest::keyClick(form.windowHandle(), key); }
-  QString Said() const { return form.board()->announcement(); }
   QAccessibleInterface* Board() { return QAccessible::queryAccessibleInterface(form.board()); }
   Position Cursor() const { return form.board()->cursor().pos(); }
   QPoint Centre(Position p) const {
@@ -336,9 +335,9 @@ class KestalonFormTest : public QObject {
     QVERIFY(Board()->child(0)->state().selected);
     Keys(Qt::Key_Left);   // onto 2, hemmed in by 1 and 3
     Keys(Qt::Key_Space);  // refused
-    QCOMPARE(Said(), QStringLiteral("Bamboo flower is blocked"));
+    QCOMPARE(form.board()->announcement(), QStringLiteral("Bamboo flower is blocked"));
     QTest::keyClicks(form.board(), "ci5q");  // in quick succession: "ci5" reaches 20
-    QCOMPARE(Said(), QStringLiteral("No free tile q"));
+    QCOMPARE(form.board()->announcement(), QStringLiteral("No free tile q"));
     QCOMPARE(Cursor(), 20);
     form.action("Menus_Game_Undo")->setEnabled(true);  // out of date: the popup updates the menu
     Keys(Qt::Key_Menu);
