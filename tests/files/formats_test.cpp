@@ -6,7 +6,6 @@
 #include "shell/formats/command_line.h"
 #include "shell/formats/save_game_format.h"
 #include "tests/files/known_game_file.h"
-#include "tests/support/board_setup.h"
 
 namespace kestalon {
 namespace {
@@ -27,8 +26,8 @@ TEST(ParseCommandLine, SwitchAtTheVeryStartGivesTheRestLessItsLeadingSpaces) {
   }
 }
 
-// Each change of KnownFile (moves 1 and 2 in force, move 3 taken back) and its refusal.
-TEST(SaveGameFormat, EachHostileValueIsRefusedForItsOwnReasonAndChangesNothing) {
+// Each change of KnownFile (moves 1 and 2 in force, move 3 taken back) and its reason.
+TEST(SaveGameFormat, EachHostileValueIsRefusedForItsOwnReason) {
   using F = SaveGameFault;
   const struct {
     const char* what;
@@ -63,14 +62,12 @@ TEST(SaveGameFormat, EachHostileValueIsRefusedForItsOwnReasonAndChangesNothing) 
       // The Bamboo flower (2) is still on the board.
       {"a move's kind over the set", [](auto& f) { f.SetSlot(1, 1, 2, 4, 4); }, F::TooManyOfAKind},
   };
-  Game untouched = testing::PoolOrderGame();
-  untouched.SelectedPos = 20;
+  // That a refused file changes nothing is the fuzz target's check, on the corpus.
   for (const auto& c : cases) {
     testing::HandBuiltFile file = testing::KnownFile();
     c.change(file);
-    Game game = untouched;
+    Game game;
     EXPECT_EQ(DecodeSavedGame(file.bytes, game), c.fault) << c.what;
-    EXPECT_EQ(game, untouched) << c.what;
   }
 }
 
