@@ -16,13 +16,10 @@ namespace {
 const QRgb kWhite = qRgb(255, 255, 255);
 
 // Paths are relative to the assets folder, where the tests run.
-QImage Load(const QString& path) {
-  return QImage(path).convertToFormat(QImage::Format_RGB32);
-}
-
 QImage Tile(bool large, bool twice, int kind) {
-  return Load(QString::asprintf("tiles/%s/tile%02d%s.png", large ? "large" : "regular", kind,
-                                twice ? "@2x" : ""));
+  return QImage(QString::asprintf("tiles/%s/tile%02d%s.png", large ? "large" : "regular", kind,
+                                  twice ? "@2x" : ""))
+      .convertToFormat(QImage::Format_RGB32);
 }
 
 // White pixels that white does not join to the border (side by side, not corner to corner).
@@ -72,7 +69,8 @@ TEST(TilePictures, ExactSizesNoHolesTheSameDistinctKindsInEverySet) {
 
 TEST(ProgramIcon, EverySizeIsSquare) {
   for (int size : {16, 32, 48, 64, 128, 256})
-    EXPECT_EQ(Load(QStringLiteral("icons/%1/pc-kestalon.png").arg(size)).size(), QSize(size, size));
+    EXPECT_EQ(QImage(QStringLiteral("icons/%1/pc-kestalon.png").arg(size)).size(),
+              QSize(size, size));
 }
 
 // RIFF/WAVE with a 16-byte format chunk of plain PCM, as the sound player reads it.

@@ -1,10 +1,15 @@
-// The layout at both tile sizes: reference positions on every layer and at the board's edges,
-// and the hit test on the faces.
+// The layout at both tile sizes (reference positions on every layer and at the board's edges,
+// the hit test on the faces), and the keyboard cursor on hand-built boards: Tab order, Home and
+// End, arrows, the presses it asks for, where it goes when its tile goes or is covered, and
+// which free tile a typed name reaches.
 #include <gtest/gtest.h>
 
 #include <tuple>
 
+#include "core/rules.h"
+#include "core/tile_kinds.h"
 #include "display/layout/board_layout.h"
+#include "display/layout/keyboard_cursor.h"
 #include "tests/support/board_setup.h"
 
 namespace kestalon {
@@ -43,6 +48,109 @@ TEST(HitTest, StrictFaceEdgesNoDepthBandUpperTileWins) {
   for (const auto& [large, x, y, hit] : kHitCases) {
     EXPECT_EQ(HitTest(BuildLayout(large), game.Board, x, y), hit)
         << (large ? "large " : "regular ") << x << "," << y;
+  }
+}
+
+// Regular tiles. Free: 1, 3, 12, 101, 124. 2 is hemmed in by 1 and 3; 95 lies under 124,
+// and 101 stands right below the pair 95 / 124 in the next row of layer 2.
+Game CursorBoard() {
+  return testing::BoardWith({{1, 9}, {2, 10}, {3, 11}, {12, 11}, {95, 12}, {101, 14}, {124, 13}});
+}
+
+struct KeyCase {
+  Position from;
+  BoardKey key;
+  Position to;
+  std::optional<Position> press;
+};
+
+TEST(KeyboardCursor, MovesToTheRightTileAndAsksForTheRightPress) {
+  // clang-format off
+  const KeyCase cases[] = {
+      // Not shown yet: any key but DropPick shows it on the lowest free tile, and does no more;
+      // but Home and End reach the first and last free tile.
+      {0, BoardKey::NextTile, 1, {}}, {0, BoardKey::Up, 1, {}}, {0, BoardKey::Press, 1, {}},
+      {0, BoardKey::LastTile, 124, {}}, {12, BoardKey::FirstTile, 1, {}},
+      {12, BoardKey::Press, 12, 12},
+      {12, BoardKey::DropPick, 12, {}},  // nothing picked: nothing to drop
+      {1, BoardKey::NextTile, 3, {}},    // Tab skips the blocked 2
+      {12, BoardKey::NextTile, 101, {}},
+      {124, BoardKey::NextTile, 1, {}},  // wraps round
+      {1, BoardKey::PreviousTile, 124, {}}, {12, BoardKey::PreviousTile, 3, {}},
+      {2, BoardKey::Right, 1, {}}, {2, BoardKey::Left, 3, {}},  // arrows reach blocked tiles too
+      {1, BoardKey::Right, 1, {}},    // nothing further right: stays
+      {101, BoardKey::Up, 124, {}},   // the tile on top, never the one hidden under it
+      {124, BoardKey::Left, 12, {}},  // within 45 degrees beats a nearer tile further off the line
+      {124, BoardKey::Up, 3, {}},     // nothing within 45 degrees: the nearest on that side
+  };
+  // clang-format on
+  const Game game = CursorBoard();
+  const TileGeometry& regular = BuildLayout(false);
+  for (const KeyCase& c : cases) {
+    KeyboardCursor cursor(c.from);
+    EXPECT_EQ(cursor.KeyPress(c.key, game, regular), c.press) << "from " << c.from;
+    EXPECT_EQ(cursor.pos(), c.to) << "from " << c.from << ", key " << static_cast<int>(c.key);
+  }
+  Game picked = CursorBoard();
+  picked.SelectedPos = 3;
+  KeyboardCursor cursor;
+  EXPECT_EQ(cursor.KeyPress(BoardKey::DropPick, picked, regular), Position{0});  // empty space
+}
+
+TEST(KeyboardCursor, FollowsTheBoardWhenItsTileGoesOrIsCovered) {
+  Game game = CursorBoard();
+  KeyboardCursor cursor(3);
+  RemovePair(game, 3, 12);
+  cursor.Settle(game);
+  EXPECT_EQ(cursor.pos(), 101);  // the next free tile after the one removed
+
+  cursor = KeyboardCursor(95);  // under 124, as after an Undo that put 124 back
+  cursor.Settle(game);
+  EXPECT_EQ(cursor.pos(), 124);
+
+  cursor = KeyboardCursor(1);
+  cursor.Settle(testing::BoardWith({}));
+  EXPECT_EQ(cursor.pos(), 0);  // no tile left: the cursor disappears
+}
+
+// Free: Red dragon 1, Craks 5 at 3, Circles 5 at 12, Green dragon 13 and Bamboo 5 at 20; the
+// Circles 5 at 2 is hemmed in between 1 and 3.
+const Game kBoard = testing::BoardWith({{1, kRedDragon},
+                                        {2, kFirstCircle + 4},
+                                        {3, kFirstCrak + 4},
+                                        {12, kFirstCircle + 4},
+                                        {13, kGreenDragon},
+                                        {20, kFirstBamboo + 4}});
+
+struct TypeCase {
+  Position from;
+  const char* typed;  // letters in quick succession
+  Position to;
+  bool found = true;  // false: nothing answers the last letter, and the cursor stays
+};
+
+TEST(TypeAhead, ReachesTheNextFreeTileWhoseNameAnswers) {
+  // clang-format off
+  const TypeCase cases[] = {
+      {0, "c", 3},    // from the start: the first free Craks or Circles tile
+      {3, "c", 12},   // a new search moves on
+      {12, "c", 3},   // wrapping round, past the blocked 2
+      {1, "ci", 12},  // a longer name narrows it
+      {3, "cr", 3},   // and may stay on the tile it reached
+      {0, "c5", 3}, {0, "ci5", 12},  // digits give the value
+      {13, "5", 20}, {1, "b5", 20},  // a value alone or after a letter
+      {1, "gr", 13},          // letter case and blanks aside
+      {1, "grx", 13, false},  // nothing answers "grx", nor "x" alone
+      {12, "gc", 3}, {1, "c6", 3, false},  // nothing answers "gc": "c" alone, from the next tile on
+  };
+  // clang-format on
+  for (const TypeCase& c : cases) {
+    KeyboardCursor cursor(c.from);
+    for (const char* letter = c.typed; *letter != 0; ++letter) {
+      cursor.TypeAhead(*letter, letter != c.typed, kBoard);
+    }
+    EXPECT_EQ(cursor.found(), c.found) << c.from << " " << c.typed;
+    EXPECT_EQ(cursor.pos(), c.to) << c.from << " " << c.typed;
   }
 }
 

@@ -3,14 +3,18 @@
 # deadline, and a screenshot kept when a check fails. Only the game started here is killed.
 # shellcheck shell=bash
 
-# Skips (77) when a tool is missing; otherwise runs the calling script again under a fresh Xvfb.
-rw_under_x() {
+# rw_need TOOL...: skips unless every tool is installed.
+rw_need() {
   local tool
-  for tool in xvfb-run Xvfb xauth xdotool import compare convert; do
-    command -v "$tool" >/dev/null && continue
-    echo "SKIPPED: $tool is missing (scripts/install-deps.sh --test installs it)"
-    exit 77
+  for tool; do
+    command -v "$tool" >/dev/null ||
+      { echo "SKIPPED: $tool is missing (scripts/install-deps.sh --test installs it)" && exit 77; }
   done
+}
+
+# Skips when a tool is missing; otherwise runs the calling script again under a fresh Xvfb.
+rw_under_x() {
+  rw_need xvfb-run Xvfb xauth xdotool import compare convert
   [[ -n ${RW_UNDER_X:-} ]] ||
     RW_UNDER_X=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$@"
 }

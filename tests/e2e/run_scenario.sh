@@ -18,8 +18,7 @@ game=$RW_TMP/game/$(basename "$2")
 # top-left corner at X, Y, its white surround letting the ground show.
 board() {
   local out=$1 size=$2 extent=$3 tile kind x y layers=()
-  shift 3
-  for tile in "$@"; do
+  for tile in "${@:4}"; do
     read -r kind x y <<<"$tile"
     layers+=(\( "$tiles/$size/tile$kind.png" -transparent white \) -geometry "+$x+$y" -composite)
   done
@@ -34,8 +33,7 @@ board_is() {
 }
 
 settings_are() {
-  RW_LAST=$(od -An -tx1 "$RW_TMP/game/knopts.cfg" 2>/dev/null | tr -d ' \n')
-  [[ $RW_LAST == "$1" ]]
+  RW_LAST=$(od -An -tx1 "$RW_TMP/game/knopts.cfg" 2>/dev/null | tr -d ' \n') && [[ $RW_LAST == "$1" ]]
 }
 
 popups() { xdotool search --onlyvisible --pid "$GAME_PID" | grep -vx "$WID"; }
@@ -45,9 +43,7 @@ popup_open() { [[ -n $(popups) ]]; }
 # menu LETTER KEY...: opens a menu of the menu bar with Alt and its letter, then types the keys.
 menu() {
   rw_wait "no menu open" no_popup
-  xdotool key "alt+$1" && rw_wait "alt+$1 opens its menu" popup_open
-  shift
-  xdotool key "$@"
+  xdotool key "alt+$1" && rw_wait "alt+$1 opens its menu" popup_open && xdotool key "${@:2}"
 }
 
 # few.kng holds six tiles: Five of Circles (kind 20) at 1 and 87, Red Dragons (9) at 31 and 57,
@@ -91,13 +87,10 @@ elif [[ $scenario == options ]]; then
   menu g x # Exit
   rw_wait "Exit ends the game" rw_ended
   wait "$GAME_PID"
-  status=$?
-  GAME_PID=""
+  status=$? GAME_PID=""
   ((status == 0)) || rw_fail "Exit ended the game with status $status"
 elif [[ $scenario == sound ]]; then
-  for tool in pulseaudio pactl parec; do
-    command -v $tool >/dev/null || { echo "SKIPPED: $tool is missing" && exit 77; }
-  done
+  rw_need pulseaudio pactl parec
   # A private sound server with one sink that plays into nothing; its monitor records it all.
   export HOME=$RW_TMP PULSE_SERVER=unix:$RW_TMP/pulse-socket
   pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
@@ -106,15 +99,11 @@ elif [[ $scenario == sound ]]; then
     >"$RW_TMP/pulse.log" 2>&1 &
   helpers=($!)
   trap 'kill "${helpers[@]}"; wait "${helpers[@]}"; rw_cleanup' EXIT
-  server_up() { pactl info >/dev/null 2>&1; }
-  rw_wait "the sound server" server_up
+  rw_wait "the sound server" test -S "$RW_TMP/pulse-socket"
   parec -d out.monitor --raw --latency-msec=20 >"$RW_TMP/heard.raw" &
   helpers+=($!)
   heard() { [[ -n $(tr -d '\0' <"$RW_TMP/heard.raw" | head -c1) ]]; }
-  ground() {
-    rw_wait "no menu open" no_popup
-    xdotool mousemove --window "$WID" 620 $((MENU + 340)) click 1
-  }
+  ground() { rw_wait "no menu open" no_popup && xdotool mousemove --window "$WID" 620 $((MENU + 340)) click 1; }
 
   rw_start 640 360 "$game" -file "$here/few.kng"
   ! rw_audio_mapped || rw_fail "Qt Multimedia is mapped at start-up"

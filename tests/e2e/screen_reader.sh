@@ -6,13 +6,9 @@ set -u
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/real_window.sh"
 launcher=/usr/libexec/at-spi-bus-launcher
-skip() { echo "SKIPPED: $*" && exit 77; }
-for tool in dbus-daemon dbus-send orca "$launcher"; do
-  command -v "$tool" >/dev/null ||
-    skip "$tool is missing (scripts/install-deps.sh --test installs it)"
-done
+rw_need dbus-daemon dbus-send orca "$launcher"
 # Orca runs once per user; its --replace would kill the others, a user's own screen reader too.
-pgrep -u "$EUID" -x orca >/dev/null && skip "Orca is already running for this user"
+pgrep -u "$EUID" -x orca >/dev/null && { echo "SKIPPED: Orca is already running for this user" && exit 77; }
 rw_under_x "$@"
 rw_setup screen_reader "$2"
 
@@ -46,11 +42,8 @@ dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS"
   >>"$RW_TMP/bus.log" 2>&1 &
 rw_wait "a private session bus" test -S "$XDG_RUNTIME_DIR/bus"
 "$launcher" --launch-immediately >>"$RW_TMP/bus.log" 2>&1 &
-a11y_bus() {
-  dbus-send --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
-    string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
-}
-rw_wait "the accessibility bus" a11y_bus
+rw_wait "the accessibility bus" sh -c 'dbus-send --print-reply --dest=org.freedesktop.DBus / \
+  org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true"'
 rw_start 640 360 "$1" -file "$here/few.kng"
 
 # Orca's own customization hook makes its log line-buffered, so that it can be read as it grows.

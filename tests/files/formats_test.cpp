@@ -1,38 +1,33 @@
 // The formats without the toolkit: the -file switch of the command line, and each hostile value
 // of the saved-game bytes refused for its own reason. The hand-built file is compared on disk in
-// game_files_test; the corpus replay (tests/fuzz) round-trips every accepted file.
+// files_test; the corpus replay (tests/fuzz) round-trips every accepted file.
 #include <gtest/gtest.h>
 
 #include "shell/formats/command_line.h"
 #include "shell/formats/save_game_format.h"
 #include "tests/files/known_game_file.h"
-#include "tests/support/board_setup.h"
 
 namespace kestalon {
 namespace {
 
 TEST(ParseCommandLine, SwitchAtTheVeryStartGivesTheRestLessItsLeadingSpaces) {
+  // Either switch in any case, then blanks or none; anything else before it is no switch;
+  // after it, everything but the leading spaces, quotes and all.
+  // clang-format off
   const std::pair<const char*, const char*> cases[] = {
-      {"-file game.kng", "game.kng"},
-      {"/fIlE game.kng", "game.kng"},
-      {"-FILE    game.kng", "game.kng"},
-      {"-filegame.kng", "game.kng"},
-      {"--file game.kng", ""},
-      {" -file game.kng", ""},
-      {"\\file game.kng", ""},
-      {"-fil", ""},
-      {"/FILE     ", ""},
-      {"-file \"my game.kng\"", "\"my game.kng\""},
-      {"-file \t game.kng", "\t game.kng"},
-      {"-file a.kng -file b.kng  ", "a.kng -file b.kng  "},
-  };
+      {"-file game.kng", "game.kng"}, {"/fIlE game.kng", "game.kng"},
+      {"-FILE    game.kng", "game.kng"}, {"-filegame.kng", "game.kng"},
+      {"--file game.kng", ""}, {" -file game.kng", ""}, {"\\file game.kng", ""}, {"-fil", ""},
+      {"/FILE     ", ""}, {"-file \"my game.kng\"", "\"my game.kng\""},
+      {"-file \t game.kng", "\t game.kng"}, {"-file a.kng -file b.kng  ", "a.kng -file b.kng  "}};
+  // clang-format on
   for (const auto& [commandLine, name] : cases) {
     EXPECT_EQ(ParseCommandLine(commandLine), name) << '[' << commandLine << ']';
   }
 }
 
-// Each change of KnownFile (moves 1 and 2 in force, move 3 taken back) and its refusal.
-TEST(SaveGameFormat, EachHostileValueIsRefusedForItsOwnReasonAndChangesNothing) {
+// Each change of KnownFile (moves 1 and 2 in force, move 3 taken back) and its reason.
+TEST(SaveGameFormat, EachHostileValueIsRefusedForItsOwnReason) {
   using F = SaveGameFault;
   const struct {
     const char* what;
@@ -67,14 +62,12 @@ TEST(SaveGameFormat, EachHostileValueIsRefusedForItsOwnReasonAndChangesNothing) 
       // The Bamboo flower (2) is still on the board.
       {"a move's kind over the set", [](auto& f) { f.SetSlot(1, 1, 2, 4, 4); }, F::TooManyOfAKind},
   };
-  Game untouched = testing::PoolOrderGame();
-  untouched.SelectedPos = 20;
+  // That a refused file changes nothing is the fuzz target's check, on the corpus.
   for (const auto& c : cases) {
     testing::HandBuiltFile file = testing::KnownFile();
     c.change(file);
-    Game game = untouched;
+    Game game;
     EXPECT_EQ(DecodeSavedGame(file.bytes, game), c.fault) << c.what;
-    EXPECT_EQ(game, untouched) << c.what;
   }
 }
 

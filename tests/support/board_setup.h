@@ -1,11 +1,8 @@
-// Known games, a scripted random source, the one random-game driver and the consistency check
-// shared by the suites.
+// Known games and a scripted random source, shared by the suites.
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <initializer_list>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -30,24 +27,14 @@ class ScriptedRandom final : public RandomSource {
   std::size_t next_ = 0;
 };
 
-// Rnd values that make a deal draw pool entries 1..144 in order.
-std::vector<float> RandomSequenceForPoolOrder();
 // Rnd values that make a deal lay out board, a full board of the whole set.
 std::vector<float> RandomSequenceDealing(const BoardTiles& board);
 // A full board on which no free tile matches another.
 BoardTiles BoardWithoutMoves();
 
-// The deal that lays the pool out in order: kinds 1..42 at positions 1..42, then kinds 9..42
-// again at 43..76, 77..110 and 111..144.
+// The board a deal lays out when it draws the pool in order (as counted, nothing picked, no
+// move made): kinds 1..42 at positions 1..42, then kinds 9..42 again at 43..76, 77..110 and
+// 111..144.
 Game PoolOrderGame();
-
-// Plays a seeded random game: presses on any place, on empty space and on both tiles of an
-// available move, Undo, Redo and now and then a new deal; a lost game deals again, as the
-// loss dialog's New Game does. Calls visit after each of the given number of steps.
-void PlayRandomGame(Game& game, std::uint32_t seed, int steps, const std::function<void()>& visit);
-
-// The invariants of a consistent game, checked by the game's own saved-game checker, plus
-// the pick and the move count; returns an empty string when they hold.
-std::string CheckInvariants(const Game& game);
 
 }  // namespace kestalon::testing
