@@ -1,8 +1,7 @@
 // The main window offscreen: the board's keys and the board as assistive technology reads it
 // (what the real screen reader in e2e.screen_reader does not check), presses on the board,
-// tile size there and back, New Game,
-// the order in which an operation's drawing and result dialog come, and
-// drawing and hit-testing at device pixel ratio 2.
+// tile size there and back, New Game, the dialogs, the order in which an operation's drawing
+// and result dialog come, and drawing and hit-testing at device pixel ratio 2.
 #include <QAccessible>
 #include <QDialog>
 #include <QLabel>
