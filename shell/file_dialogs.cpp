@@ -10,16 +10,6 @@
 namespace kestalon {
 namespace {
 
-QString RunFileDialog(QFileDialog& dialog) {
-  if (ExecModal(dialog) != QDialog::Accepted) return {};
-  const QStringList files = dialog.selectedFiles();
-  return files.isEmpty() ? QString() : files.first();
-}
-
-void RunMessageBox(QMessageBox& box) {
-  ExecModal(box);
-}
-
 // The file types are shown with texts that are not their patterns ("(.kng)", "{Pre v1.61)").
 // Qt's own dialog shows a filter "Text (*.ext)" as "Text" when it hides the filter details,
 // so each type is written as its shown text followed by its pattern in parentheses. Native
@@ -30,11 +20,6 @@ void PrepareCommon(QFileDialog& dialog) {
 }
 
 }  // namespace
-
-FileDialogHooks& CurrentFileDialogHooks() {
-  static FileDialogHooks hooks{RunFileDialog, RunMessageBox};
-  return hooks;
-}
 
 void PrepareLoadDialog(QFileDialog& dialog) {
   PrepareCommon(dialog);
@@ -59,13 +44,15 @@ void PrepareSaveDialog(QFileDialog& dialog) {
 QString ChooseFile(QWidget* parent, void (*prepare)(QFileDialog&)) {
   QFileDialog dialog(parent);
   prepare(dialog);
-  return CurrentFileDialogHooks().chooseFile(dialog);
+  if (ExecModal(dialog) != QDialog::Accepted) return {};
+  const QStringList files = dialog.selectedFiles();
+  return files.isEmpty() ? QString() : files.first();
 }
 
 void ShowFileError(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kFileErrorTitle), text, QMessageBox::Ok,
                   parent);
-  CurrentFileDialogHooks().showMessage(box);
+  ExecModal(box);
 }
 
 }  // namespace kestalon

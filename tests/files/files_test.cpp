@@ -63,16 +63,25 @@ inline void WithFileSizeLimit(rlim_t bytes, const std::function<void()>& action)
   std::signal(SIGXFSZ, handler);
 }
 
-// While alive, every file dialog "chooses" nextChoice, and every message box's text is recorded
-// instead of shown.
+// While alive, answers the real dialogs as a person would: every file dialog chooses
+// nextChoice (cancelled when it is empty), and every message box is read and closed.
 struct ScriptedDialogs {
   ScriptedDialogs() {
-    CurrentFileDialogHooks() = {[this](QFileDialog&) { return nextChoice; },
-                                [this](QMessageBox& box) { messages << box.text(); }};
+    answer.callOnTimeout([this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        messages << box->text();
+        box->accept();
+      } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+        files->selectFile(nextChoice);
+        // As the dialog's own button does, without its check that the file exists.
+        nextChoice.isEmpty() ? files->reject() : files->QDialog::accept();
+      }
+    });
+    answer.start(0);
   }
-  ~ScriptedDialogs() { CurrentFileDialogHooks() = saved; }
 
-  FileDialogHooks saved = CurrentFileDialogHooks();
+  QTimer answer;
   QString nextChoice;
   QStringList messages;
 };
