@@ -1,7 +1,6 @@
 // Known games and a scripted random source, shared by the suites.
 #pragma once
 
-#include <cstdint>
 #include <initializer_list>
 #include <utility>
 #include <vector>
@@ -15,16 +14,13 @@ namespace kestalon::testing {
 Game BoardWith(std::initializer_list<std::pair<Position, TileKind>> tiles);
 
 // Replays its values in turn (repeating), and counts the reseeds.
-class ScriptedRandom final : public RandomSource {
- public:
-  explicit ScriptedRandom(std::vector<float> values) : values_(std::move(values)) {}
+struct ScriptedRandom final : RandomSource {
+  explicit ScriptedRandom(std::vector<float> scripted) : values(std::move(scripted)) {}
   void Randomize() override { ++reseeds; }
-  float Rnd() override { return values_.empty() ? 0.0f : values_[next_++ % values_.size()]; }
+  float Rnd() override { return values.empty() ? 0.0f : values[next++ % values.size()]; }
+  std::vector<float> values;
+  std::size_t next = 0;
   int reseeds = 0;
-
- private:
-  std::vector<float> values_;
-  std::size_t next_ = 0;
 };
 
 // Rnd values that make a deal lay out board, a full board of the whole set.

@@ -26,9 +26,7 @@ inline void PinQtTestEnvironment() {
                                std::filesystem::perm_options::replace);
   setenv("XDG_RUNTIME_DIR", runtimeDir.c_str(), 1);
   // Never read or write the settings of the person running the tests.
-  const auto configDir = runtimeDir / "config";
-  std::filesystem::create_directories(configDir);
-  setenv("XDG_CONFIG_HOME", configDir.c_str(), 1);
+  setenv("XDG_CONFIG_HOME", runtimeDir.c_str(), 1);
 }
 
 }  // namespace kestalon::testing
