@@ -31,10 +31,8 @@ void RemovePair(Game& game, Position first, Position second) {
   game.Board[second] = 0;
 }
 
-bool DropPick(Game& game) {
-  const bool picked = game.SelectedPos != 0;
+void DropPick(Game& game) {
   game.SelectedPos = 0;
-  return picked;
 }
 
 PressOutcome PressTile(Game& game, Position p) {

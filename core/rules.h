@@ -46,8 +46,8 @@ EndCheck CheckAvailableMoves(Game& game);
 // empty board space): pick, drop the pick, remove a matching pair, or refuse.
 PressOutcome PressTile(Game& game, Position p);
 
-// Lets go of the pick; false when there was none.
-bool DropPick(Game& game);
+// Lets go of the pick.
+void DropPick(Game& game);
 
 // Takes back the latest move in force / makes the next undone move again, without any check.
 // Each is guarded: false (and nothing changed) at its end of the record.

@@ -115,8 +115,9 @@ bool BoardWidget::TypeAhead(const QKeyEvent& event) {
   const bool follows =
       lastTyped_.isValid() && lastTyped_.elapsed() < QApplication::keyboardInputInterval();
   lastTyped_.start();
-  const std::string typed = cursor_.TypeAhead(text[0].toLatin1(), follows, game_);
-  if (!cursor_.found()) Announce(NoFreeTileMessage(QString::fromStdString(typed)));
+  if (!cursor_.TypeAhead(text[0].toLatin1(), follows, game_)) {
+    Announce(NoFreeTileMessage(QString::fromStdString(cursor_.typed())));
+  }
   ShowCursorMoves();
   return true;
 }

@@ -48,7 +48,7 @@ QImage LoadPicture(bool large, int kind, bool hiDpi, QSize pixelSize) {
 TileImageList::TileImageList(bool large)
     : large_(large), pictureSize_(large ? QSize(72, 63) : QSize(48, 42)) {}
 
-void TileImageList::Load(bool hiDpi, Pictures& set) const {
+void TileImageList::Load(bool hiDpi, Pictures& set) {
   set.loaded = true;
   for (int kind = 1; kind <= kKindCount; ++kind) {
     const QImage picture = LoadPicture(large_, kind, hiDpi, pictureSize_ * (hiDpi ? 2 : 1));

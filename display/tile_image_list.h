@@ -34,7 +34,7 @@ class TileImageList {
     std::array<QPixmap, 43> transparent;
     std::array<QPixmap, 43> selected;
   };
-  void Load(bool hiDpi, Pictures& set) const;  // fills set, touches nothing else
+  void Load(bool hiDpi, Pictures& set);
 
   bool large_;
   QSize pictureSize_;

@@ -91,7 +91,7 @@ Position TileInDirection(const Game& game, const TileGeometry& geometry, Positio
   return best;
 }
 
-std::string KeyboardCursor::TypeAhead(char letter, bool follows, const Game& game) {
+bool KeyboardCursor::TypeAhead(char letter, bool follows, const Game& game) {
   const std::string single(1, static_cast<char>(std::tolower(static_cast<unsigned char>(letter))));
   const auto after = static_cast<Position>(pos_ % kPositionCount + 1);
   Position found = 0;
@@ -103,9 +103,8 @@ std::string KeyboardCursor::TypeAhead(char letter, bool follows, const Game& gam
     typed_ = single;
     found = FindNamed(game, typed_, pos_ == 0 ? Position{1} : after);
   }
-  found_ = found != 0;
-  if (found_) pos_ = found;
-  return typed_;
+  if (found != 0) pos_ = found;
+  return found != 0;
 }
 
 void KeyboardCursor::Settle(const Game& game) {

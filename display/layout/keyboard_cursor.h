@@ -52,10 +52,10 @@ class KeyboardCursor {
   // give the tile's value ("cr" reaches a Craks tile, "cr5" or "c5" a Craks 5). A letter that
   // follows the last one closely (follows) extends them, and may stay on the tile they
   // reached; otherwise, or when nothing answers the longer text, the letter alone starts anew.
-  // Returns the text searched for; the cursor stays where it was when no free tile answers.
-  std::string TypeAhead(char letter, bool follows, const Game& game);
-  // Whether the last TypeAhead found a tile.
-  bool found() const { return found_; }
+  // Returns whether a free tile answered; the cursor stays where it was when none does.
+  bool TypeAhead(char letter, bool follows, const Game& game);
+  // The text the last TypeAhead searched for.
+  const std::string& typed() const { return typed_; }
 
   // After a change of the board: a cursor whose tile has gone moves on to the next free tile
   // after it (and disappears with the last tile); one whose tile is now covered moves up onto
@@ -65,7 +65,6 @@ class KeyboardCursor {
  private:
   Position pos_ = 0;
   std::string typed_;
-  bool found_ = false;
 };
 
 }  // namespace kestalon

@@ -52,7 +52,7 @@ SaveGameFault CheckBoardAgainstHistory(const Game& game) {
     ++tiles;
     ++kindCount[game.Board[pos]];
   }
-  if (tiles != 146 - 2 * game.MoveIndex) return SaveGameFault::WrongTileCount;
+  if (tiles != game.TilesRemaining()) return SaveGameFault::WrongTileCount;
 
   for (int m = 1; m < game.MoveIndex; ++m) {
     const MoveRecord& move = game.MoveHistory[m];

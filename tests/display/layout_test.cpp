@@ -146,10 +146,10 @@ TEST(TypeAhead, ReachesTheNextFreeTileWhoseNameAnswers) {
   // clang-format on
   for (const TypeCase& c : cases) {
     KeyboardCursor cursor(c.from);
-    for (const char* letter = c.typed; *letter != 0; ++letter) {
-      cursor.TypeAhead(*letter, letter != c.typed, kBoard);
-    }
-    EXPECT_EQ(cursor.found(), c.found) << c.from << " " << c.typed;
+    bool found = false;
+    for (const char* letter = c.typed; *letter != 0; ++letter)
+      found = cursor.TypeAhead(*letter, letter != c.typed, kBoard);
+    EXPECT_EQ(found, c.found) << c.from << " " << c.typed;
     EXPECT_EQ(cursor.pos(), c.to) << c.from << " " << c.typed;
   }
 }
