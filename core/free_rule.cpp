@@ -1,4 +1,4 @@
-// The free rule.
+// The free rule, and what a removal freed.
 #include "core/board_topology.h"
 #include "core/rules.h"
 
@@ -14,6 +14,19 @@ bool IsFree(const Game& game, Position pos) {
 
 bool IsFreeTile(const Game& game, Position pos) {
   return pos >= 1 && pos <= kPositionCount && game.Board[pos] > 0 && IsFree(game, pos);
+}
+
+std::vector<Position> TilesFreedBy(const Game& game, const MoveRecord& move) {
+  const auto onBoard = [](Position p) { return p >= 1 && p <= kPositionCount; };
+  if (!onBoard(move.FirstPos) || !onBoard(move.SecondPos)) return {};
+  Game before = game;
+  before.Board[move.FirstPos] = move.FirstKind;
+  before.Board[move.SecondPos] = move.SecondKind;
+  std::vector<Position> freed;
+  for (Position p = 1; p <= kPositionCount; ++p) {
+    if (IsFreeTile(game, p) && !IsFree(before, p)) freed.push_back(p);
+  }
+  return freed;
 }
 
 }  // namespace kestalon

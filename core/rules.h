@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "core/game.h"
 #include "core/outcomes.h"
@@ -45,6 +46,10 @@ EndCheck CheckAvailableMoves(Game& game);
 // What a left-button press on position p does (p = 0, or a place without a tile: a press on
 // empty board space): pick, drop the pick, remove a matching pair, or refuse.
 PressOutcome PressTile(Game& game, Position p);
+
+// The tiles that removing the move's pair made free: present and free now, not free with the
+// pair back in place; in position order.
+std::vector<Position> TilesFreedBy(const Game& game, const MoveRecord& move);
 
 // Lets go of the pick.
 void DropPick(Game& game);

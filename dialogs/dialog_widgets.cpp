@@ -1,16 +1,19 @@
 // Builders for the fixed-layout dialogs: each control at its designed place, under its name.
 #include "dialogs/dialog_widgets.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
+#include <QKeyEvent>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 
 #include "assets/asset_paths.h"
 #include "dialogs/dialog_fonts.h"
+#include "dialogs/number_box.h"
 #include "dialogs/twips.h"
 
 namespace kestalon {
@@ -24,7 +27,27 @@ QPixmap LoadPicture(const char* picture, qreal devicePixelRatio) {
   return QPixmap(PicturePath(picture));
 }
 
+// Watches a dialog's key presses that its focused widget left to it.
+class ReturnPressesFocusedButton final : public QObject {
+ public:
+  using QObject::QObject;
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+    auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+    if (!button || button->window() != watched || !button->isEnabled()) return false;
+    button->click();
+    return true;
+  }
+};
+
 }  // namespace
+
+void LetReturnPressTheFocusedButton(QDialog& dialog) {
+  dialog.installEventFilter(new ReturnPressesFocusedButton(&dialog));
+}
 
 void SetUpFixedDialog(QDialog& dialog, const char* name, const QString& caption, int widthTwips,
                       int heightTwips) {
@@ -32,6 +55,7 @@ void SetUpFixedDialog(QDialog& dialog, const char* name, const QString& caption,
   dialog.setWindowTitle(caption);
   dialog.setFont(DialogFont());
   dialog.setFixedSize(TwipSize(widthTwips, heightTwips));
+  LetReturnPressTheFocusedButton(dialog);
 }
 
 QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption,
@@ -66,12 +90,11 @@ QLabel* AddNumberLabel(QWidget* parent, const char* name, const QString& descrip
   return label;
 }
 
-QLineEdit* AddNumberBox(QWidget* parent, const char* name, const QString& accessibleName,
+NumberBox* AddNumberBox(QWidget* parent, const char* name, const QString& accessibleName,
                         const QRect& place) {
-  auto* box = new QLineEdit(parent);
+  auto* box = new NumberBox(parent);
   box->setObjectName(QLatin1String(name));
   box->setAccessibleName(accessibleName);
-  box->setReadOnly(true);
   box->setAlignment(Qt::AlignCenter);
   box->setFont(NumberFont());
   box->setGeometry(place);

@@ -5,7 +5,6 @@
 
 class QDialog;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QRect;
 class QString;
@@ -13,7 +12,14 @@ class QWidget;
 
 namespace kestalon {
 
-// Names the dialog, sets its caption and the dialog font, and fixes its client size.
+class NumberBox;
+
+// Return on a focused button (a spinner's arrow too) presses that button; elsewhere it presses
+// the dialog's default button, as usual. Qt leaves Return on a tool button to the dialog.
+void LetReturnPressTheFocusedButton(QDialog& dialog);
+
+// Names the dialog, sets its caption and the dialog font, fixes its client size, and lets
+// Return press the focused button.
 void SetUpFixedDialog(QDialog& dialog, const char* name, const QString& caption, int widthTwips,
                       int heightTwips);
 
@@ -31,7 +37,7 @@ QLabel* AddNumberLabel(QWidget* parent, const char* name, const QString& descrip
                        const QRect& place);
 
 // A read-only text box for a number, centred, in bold.
-QLineEdit* AddNumberBox(QWidget* parent, const char* name, const QString& accessibleName,
+NumberBox* AddNumberBox(QWidget* parent, const char* name, const QString& accessibleName,
                         const QRect& place);
 
 // One of our dialog pictures, stretched to the place. A picture that cannot be loaded

@@ -8,22 +8,22 @@
 #include "dialogs/rules_dialog.h"
 #include "dialogs/show_moves_dialog.h"
 #include "dialogs/status_dialog.h"
-#include "shell/dialog_placement.h"
+#include "dialogs/dialog_placement.h"
 
 namespace kestalon {
 
 // Each dialog is made afresh at every opening and gone when it closes, so it exists once
 // and loads anew each time.
 
-Position OpenShowMoves(QWidget* mainWindow, Game& game, const BoardRedraw& redraw) {
-  ShowMovesDialog dialog(game, redraw, mainWindow);
+Position OpenShowMoves(QWidget* mainWindow, Game& game, const BoardView& board) {
+  ShowMovesDialog dialog(game, board, mainWindow);
   ShowCentredModal(dialog, mainWindow, [&dialog] { dialog.Load(); });
   return dialog.moveToPlay();
 }
 
-void OpenReplay(QWidget* mainWindow, Game& game, const BoardRedraw& redraw) {
+void OpenReplay(QWidget* mainWindow, Game& game, const BoardView& board) {
   DropPick(game);
-  ReplayDialog dialog(game, redraw, mainWindow);
+  ReplayDialog dialog(game, board, mainWindow);
   dialog.Load();
   // Qt places a dialog over the window that owns it.
   ExecModal(dialog);

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include <QString>
+
 #include "core/game.h"
 #include "core/outcomes.h"
 
@@ -12,14 +14,18 @@ class QWidget;
 
 namespace kestalon {
 
-// Redraws the main board with up to two positions highlighted (0 = none).
-using BoardRedraw = std::function<void(Position first, Position second)>;
+// What the review dialogs ask of the main board: to be redrawn with up to two positions
+// highlighted (0 = none), and to say a message through the player's screen reader.
+struct BoardView {
+  std::function<void(Position first, Position second)> redraw;
+  std::function<void(const QString& message)> say;
+};
 
 // Lists the available moves one by one on the board. Returns the second tile of the listed
 // move when Play was pressed (its first tile is then the pick), else 0.
-Position OpenShowMoves(QWidget* mainWindow, Game& game, const BoardRedraw& redraw);
+Position OpenShowMoves(QWidget* mainWindow, Game& game, const BoardView& board);
 // Steps back and forth through the move record, redrawing after each step.
-void OpenReplay(QWidget* mainWindow, Game& game, const BoardRedraw& redraw);
+void OpenReplay(QWidget* mainWindow, Game& game, const BoardView& board);
 void OpenStatus(QWidget* mainWindow, const Game& game);
 void OpenAbout(QWidget* mainWindow);
 void OpenRules(QWidget* mainWindow);

@@ -1,20 +1,30 @@
 // The Replay dialog: walks back and forth through the recorded moves on the main board.
 #include "dialogs/replay_dialog.h"
 
-#include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "core/rules.h"
 #include "dialogs/dialog_widgets.h"
+#include "dialogs/number_box.h"
 #include "dialogs/twips.h"
 #include "dialogs/up_down_control.h"
 
 namespace kestalon {
+namespace {
 
-ReplayDialog::ReplayDialog(Game& game, BoardRedraw redraw, QWidget* parent)
+QString PairNames(const MoveRecord& move) {
+  return ReplayDialog::tr("%1 and %2")
+      .arg(QString::fromStdString(TileKindName(move.FirstKind)),
+           QString::fromStdString(TileKindName(move.SecondKind)));
+}
+
+}  // namespace
+
+ReplayDialog::ReplayDialog(Game& game, BoardView board, QWidget* parent)
     : QDialog(parent),
       game_(game),
-      redraw_(std::move(redraw)),
+      board_(std::move(board)),
       numberBox_(AddNumberBox(this, "Text1", tr("Moves made"), TwipRect(720, 120, 1095, 375))),
       spinner_(new UpDownControl(tr("Step back"), tr("Step forward"), this)),
       okButton_(AddButton(this, "Command1", tr("O.K"), TwipRect(840, 960, 855, 375))) {
@@ -24,27 +34,42 @@ ReplayDialog::ReplayDialog(Game& game, BoardRedraw redraw, QWidget* parent)
 
   connect(spinner_, &UpDownControl::decreaseClicked, this, &ReplayDialog::StepBack);
   connect(spinner_, &UpDownControl::increaseClicked, this, &ReplayDialog::StepForward);
+  // Down on the number box steps back, Up steps forward.
+  connect(numberBox_, &NumberBox::downPressed, spinner_->decreaseButton(), &QToolButton::click);
+  connect(numberBox_, &NumberBox::upPressed, spinner_->increaseButton(), &QToolButton::click);
   connect(okButton_, &QPushButton::clicked, this, &ReplayDialog::accept);
 }
 
 void ReplayDialog::Load() {
-  ShowMovesMade();
+  numberBox_->SetRange(0, game_.RedoLimit - 1);
+  numberBox_->setText(QString::number(game_.MoveIndex - 1));
 }
 
 void ReplayDialog::StepBack() {
-  if (!TakeBackMove(game_)) return;  // every move is already taken back
-  ShowMovesMade();
-  redraw_(0, 0);
+  if (!TakeBackMove(game_)) {
+    board_.say(tr("Step back: no move to take back, %1").arg(MovesMadeText()));
+    return;
+  }
+  ShowStep(tr("Step back: %1 put back").arg(PairNames(game_.MoveHistory[game_.MoveIndex])));
 }
 
 void ReplayDialog::StepForward() {
-  if (!MakeMoveAgain(game_)) return;  // every recorded move is already in force
-  ShowMovesMade();
-  redraw_(0, 0);
+  if (!MakeMoveAgain(game_)) {
+    board_.say(tr("Step forward: no move to make again, %1").arg(MovesMadeText()));
+    return;
+  }
+  ShowStep(tr("Step forward: %1 removed").arg(PairNames(game_.MoveHistory[game_.MoveIndex - 1])));
 }
 
-void ReplayDialog::ShowMovesMade() {
+QString ReplayDialog::MovesMadeText() const {
+  const int made = game_.MoveIndex - 1;
+  return made == 1 ? tr("1 move made") : tr("%1 moves made").arg(made);
+}
+
+void ReplayDialog::ShowStep(const QString& what) {
   numberBox_->setText(QString::number(game_.MoveIndex - 1));
+  board_.redraw(0, 0);
+  board_.say(what + QStringLiteral(", ") + MovesMadeText());
 }
 
 }  // namespace kestalon

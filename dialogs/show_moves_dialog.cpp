@@ -1,21 +1,22 @@
 // The Show Moves dialog: numbers the available moves and shows one of them on the main board.
 #include "dialogs/show_moves_dialog.h"
 
-#include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <algorithm>
 
 #include "core/rules.h"
 #include "dialogs/dialog_widgets.h"
+#include "dialogs/number_box.h"
 #include "dialogs/twips.h"
 #include "dialogs/up_down_control.h"
 
 namespace kestalon {
 
-ShowMovesDialog::ShowMovesDialog(Game& game, BoardRedraw redraw, QWidget* parent)
+ShowMovesDialog::ShowMovesDialog(Game& game, BoardView board, QWidget* parent)
     : QDialog(parent),
       game_(game),
-      redraw_(std::move(redraw)),
+      board_(std::move(board)),
       numberBox_(AddNumberBox(this, "Text1", tr("Move number"), TwipRect(720, 120, 1095, 405))),
       spinner_(new UpDownControl(tr("Previous move"), tr("Next move"), this)),
       playButton_(AddButton(this, "Command1", tr("Play"), TwipRect(840, 960, 855, 375))) {
@@ -25,17 +26,31 @@ ShowMovesDialog::ShowMovesDialog(Game& game, BoardRedraw redraw, QWidget* parent
 
   connect(numberBox_, &QLineEdit::textChanged, this, &ShowMovesDialog::ApplyNumberBoxRule);
   // The spinner writes its value into the box; the box's change then does the rest.
-  connect(spinner_, &UpDownControl::stepped, this,
-          [this](int value) { numberBox_->setText(QString::number(value)); });
+  connect(spinner_, &UpDownControl::stepped, this, [this](int value) {
+    numberBox_->setText(QString::number(value));
+    board_.say(ListingMessage());
+  });
+  connect(numberBox_, &NumberBox::upPressed, spinner_->increaseButton(), &QToolButton::click);
+  connect(numberBox_, &NumberBox::downPressed, spinner_->decreaseButton(), &QToolButton::click);
   connect(playButton_, &QPushButton::clicked, this, &ShowMovesDialog::Play);
 }
 
 void ShowMovesDialog::Load() {
   // Every listed move can be reached with the spinner, and 0 still brings back move 1.
   spinner_->setRange(0, std::max<int>(game_.AvailableMoves, 1));
+  numberBox_->SetRange(std::min<int>(game_.AvailableMoves, 1), game_.AvailableMoves);
   playButton_->setEnabled(game_.AvailableMoves >= 1);
   numberBox_->setText(QStringLiteral("1"));
   DisplayMoves();
+  numberBox_->setAccessibleDescription(ListingMessage());
+}
+
+QString ShowMovesDialog::ListingMessage() const {
+  if (game_.AvailableMoves < 1) return tr("No moves available");
+  const QString move = tr("Move %1 of %2").arg(BoxNumber()).arg(game_.AvailableMoves);
+  if (listedSecondPos_ == 0) return tr("%1 not found").arg(move);
+  const auto name = [this](Position p) { return QString::fromStdString(TileKindName(game_.Board[p])); };
+  return tr("%1: %2 and %3").arg(move, name(game_.SelectedPos), name(listedSecondPos_));
 }
 
 int ShowMovesDialog::BoxNumber() const {
@@ -56,6 +71,7 @@ void ShowMovesDialog::ApplyNumberBoxRule() {
   }
   DisplayMoves();
   spinner_->setValue(BoxNumber());  // the spinner follows the box it writes into
+  numberBox_->setAccessibleDescription(ListingMessage());
   update();
 }
 
@@ -64,11 +80,11 @@ void ShowMovesDialog::DisplayMoves() {
   const std::optional<MovePair> move = PickAvailableMove(game_, BoxNumber());
   listedSecondPos_ = move ? move->second : Position{0};
   if (move) {
-    redraw_(move->first, move->second);
+    board_.redraw(move->first, move->second);
   } else if (game_.AvailableMoves < 1 && wasListed) {
     // No such move: the board keeps what it showed, except that a position without any
     // move shows no highlight at all.
-    redraw_(0, 0);
+    board_.redraw(0, 0);
   }
 }
 

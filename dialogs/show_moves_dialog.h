@@ -6,11 +6,11 @@
 #include "core/game.h"
 #include "dialogs/dialogs.h"
 
-class QLineEdit;
 class QPushButton;
 
 namespace kestalon {
 
+class NumberBox;
 class UpDownControl;
 
 // The number box holds the number of the listed move, 1 to AvailableMoves. Every change of
@@ -19,12 +19,14 @@ class UpDownControl;
 // picked, its second in listedSecondPos(), both highlighted on the main board. Play closes
 // the dialog with the listed move to be played, as a press on its second tile plays it;
 // closing the dialog any other way leaves its first tile picked, so that the player's own
-// press on the second tile completes it.
+// press on the second tile completes it. Each step says the listed move through the screen
+// reader ("Move 2 of 14: Red dragon and Red dragon"), and the number box's description holds
+// it, read when the box gets the focus (as it does when the dialog opens).
 class ShowMovesDialog : public QDialog {
   Q_OBJECT
 
  public:
-  ShowMovesDialog(Game& game, BoardRedraw redraw, QWidget* parent = nullptr);
+  ShowMovesDialog(Game& game, BoardView board, QWidget* parent = nullptr);
 
   // The load step: lists move 1 (or settles on 0 when there is no move at all).
   void Load();
@@ -32,7 +34,9 @@ class ShowMovesDialog : public QDialog {
   Position listedSecondPos() const { return listedSecondPos_; }
   // After Play: the second tile of the listed move, to be pressed; else 0.
   Position moveToPlay() const { return played_ ? listedSecondPos_ : Position{0}; }
-  QLineEdit* numberBox() const { return numberBox_; }
+  NumberBox* numberBox() const { return numberBox_; }
+  // What the screen reader hears of the listing.
+  QString ListingMessage() const;
   UpDownControl* spinner() const { return spinner_; }
   QPushButton* playButton() const { return playButton_; }
 
@@ -43,8 +47,8 @@ class ShowMovesDialog : public QDialog {
   void Play();
 
   Game& game_;
-  BoardRedraw redraw_;
-  QLineEdit* numberBox_;
+  BoardView board_;
+  NumberBox* numberBox_;
   UpDownControl* spinner_;
   QPushButton* playButton_;
   Position listedSecondPos_ = 0;

@@ -103,7 +103,8 @@ void BoardWidget::DrawBoard(Position first, Position second) {
 
 void BoardWidget::Announce(const QString& message) {
   announcement_ = message;
-  SpeakAnnouncement(this);
+  announcementWaits_ = !window()->isActiveWindow() && !QApplication::activeModalWidget();
+  if (!announcementWaits_) SpeakAnnouncement(this);
 }
 
 bool BoardWidget::TypeAhead(const QKeyEvent& event) {
@@ -188,6 +189,8 @@ void BoardWidget::focusInEvent(QFocusEvent* event) {
 
 void BoardWidget::SayCursorTile() {
   AnnounceCursorTile(this);
+  if (announcementWaits_) SpeakAnnouncement(this);
+  announcementWaits_ = false;
 }
 
 bool BoardWidget::focusNextPrevChild(bool) {

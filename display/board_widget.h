@@ -39,7 +39,9 @@ class BoardWidget : public QWidget {
   // The surface that drawing goes into, sized in logical pixels.
   const QPixmap& Surface() const { return surface_; }
 
-  // Says message through the player's screen reader, in its own voice and rate.
+  // Says message through the player's screen reader, in its own voice and rate. Between a
+  // dialog's closing and the board's getting the keyboard back, the message waits for the
+  // board: a screen reader would cut it short to say where the keyboard went.
   void Announce(const QString& message);
   // What the board last said.
   const QString& announcement() const { return announcement_; }
@@ -61,7 +63,8 @@ class BoardWidget : public QWidget {
   bool focusNextPrevChild(bool next) override;
 
  private slots:
-  // The cursor's tile, said again (called queued, after Qt has told of the focus).
+  // The cursor's tile said again, then a message that waited for the board (called queued,
+  // after Qt has told of the focus).
   void SayCursorTile();
 
  private:
@@ -77,6 +80,7 @@ class BoardWidget : public QWidget {
   KeyboardCursor cursor_;
   QPixmap surface_;
   QString announcement_;
+  bool announcementWaits_ = false;
   QElapsedTimer lastTyped_;  // type-ahead: letters typed in quick succession extend the search
   Position shownCursor_ = 0;
   TileKind shownCursorKind_ = 0;

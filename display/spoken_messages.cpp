@@ -2,7 +2,9 @@
 #include "display/spoken_messages.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
+#include "core/rules.h"
 #include "core/tile_kinds.h"
 
 namespace kestalon {
@@ -45,7 +47,10 @@ QString PressMessage(const PressOutcome& outcome, const Game& game) {
       return Tr("Pick dropped");
     case PressResult::Removed: {
       const MoveRecord& move = game.MoveHistory[game.MoveIndex - 1];
+      QStringList freed;
+      for (Position p : TilesFreedBy(game, move)) freed << Name(game.Board[p]);
       return Tr("%1 and %2 removed. ").arg(Name(move.FirstKind), Name(move.SecondKind)) +
+             (freed.isEmpty() ? QString() : Tr("Now free: %1. ").arg(freed.join(", "))) +
              CountsMessage(game);
     }
     case PressResult::Refused:

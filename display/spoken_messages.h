@@ -14,7 +14,8 @@ QString CountsMessage(const Game& game);
 
 // What a press did, read from the game after it: "Red dragon picked", "Pick dropped",
 // "Circles 5 is blocked", "Circles 5 does not match Red dragon", "No tile there", or
-// "Red dragon and Red dragon removed. 120 tiles, 4 moves available".
+// "Red dragon and Red dragon removed. Now free: Circles 5, Bamboo 2. 120 tiles, 4 moves
+// available" (what the removal freed, when it freed any).
 QString PressMessage(const PressOutcome& outcome, const Game& game);
 
 // A new position as a whole: "New game. 144 tiles, 10 moves available", and likewise "Undone.",

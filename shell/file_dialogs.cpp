@@ -5,7 +5,8 @@
 #include <QMessageBox>
 #include <QStringList>
 
-#include "shell/dialog_placement.h"
+#include "dialogs/dialog_placement.h"
+#include "dialogs/dialog_widgets.h"
 
 namespace kestalon {
 namespace {
@@ -44,6 +45,7 @@ void PrepareSaveDialog(QFileDialog& dialog) {
 QString ChooseFile(QWidget* parent, void (*prepare)(QFileDialog&)) {
   QFileDialog dialog(parent);
   prepare(dialog);
+  LetReturnPressTheFocusedButton(dialog);
   if (ExecModal(dialog) != QDialog::Accepted) return {};
   const QStringList files = dialog.selectedFiles();
   return files.isEmpty() ? QString() : files.first();

@@ -52,11 +52,13 @@ bool LoadGameCommand(QWidget* mainWindow, Game& game) {
   return false;
 }
 
-void SaveGameCommand(QWidget* mainWindow, const Game& game) {
+QString SaveGameCommand(QWidget* mainWindow, const Game& game) {
   const QString name = ChooseFile(mainWindow, PrepareSaveDialog);
-  if (name.isEmpty()) return;
+  if (name.isEmpty()) return {};
   QString error;
-  if (!SaveGameFile(name, game, &error)) ShowFileError(mainWindow, error);
+  if (SaveGameFile(name, game, &error)) return name;
+  ShowFileError(mainWindow, error);
+  return {};
 }
 
 }  // namespace kestalon

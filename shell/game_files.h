@@ -18,10 +18,10 @@ bool LoadGameFile(const QString& name, Game& game, QString* error = nullptr);
 // with the reason in error (when given), when it could not be written.
 bool SaveGameFile(const QString& name, const Game& game, QString* error = nullptr);
 
-// The Game menu's Load Game and Save Game commands, with their file dialogs and messages
-// (shown through the hooks of shell/file_dialogs.h). Load Game returns whether game changed.
+// The Game menu's Load Game and Save Game commands, with their file dialogs and messages.
+// Load Game returns whether game changed; Save Game the name saved under, "" when nothing was.
 bool LoadGameCommand(QWidget* mainWindow, Game& game);
-void SaveGameCommand(QWidget* mainWindow, const Game& game);
+QString SaveGameCommand(QWidget* mainWindow, const Game& game);
 
 struct OptionFlags {
   bool sound = true;
@@ -32,7 +32,8 @@ struct OptionFlags {
 bool ReadSettingsFile(const QString& programDir, OptionFlags& flags);
 // Writes the settings file for flags; false, with the reason in error, when it failed.
 bool WriteSettingsFile(const QString& programDir, OptionFlags flags, QString* error = nullptr);
-// The Options menu's Save Settings command: writes the file, reports a failure.
-void SaveSettingsCommand(QWidget* mainWindow, const QString& programDir, OptionFlags flags);
+// The Options menu's Save Settings command: writes the file, reports a failure; true when
+// the settings were saved.
+bool SaveSettingsCommand(QWidget* mainWindow, const QString& programDir, OptionFlags flags);
 
 }  // namespace kestalon

@@ -3,19 +3,21 @@
 #include "shell/kestalon_form.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 
 #include "assets/asset_paths.h"
 #include "core/rules.h"
 #include "dialogs/dialogs.h"
 #include "display/board_widget.h"
 #include "display/spoken_messages.h"
-#include "shell/dialog_placement.h"
 #include "shell/formats/command_line.h"
 #include "shell/game_files.h"
+#include "shell/menu_accessibility.h"
 
 namespace kestalon {
 namespace {
@@ -23,6 +25,16 @@ namespace {
 QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
   QAction* item = menu->addAction(caption);
   item->setObjectName(QLatin1String(name));
+  return item;
+}
+
+// A checkable item toggles its own check mark. It is checkable before it joins the menu, so
+// that assistive technology meets it as a check item.
+QAction* AddCheckItem(QMenu* menu, const char* name, const QString& caption) {
+  auto* item = new QAction(caption, menu);
+  item->setObjectName(QLatin1String(name));
+  item->setCheckable(true);
+  menu->addAction(item);
   return item;
 }
 
@@ -45,6 +57,16 @@ QString SoundFileName(GameSound sound) {
   return {};
 }
 
+// Centres a window on its screen by its outer size (frame included, once it has one).
+void CentreOnScreen(QWidget* window) {
+  const QScreen* screen = window->screen();
+  if (!screen) return;
+  const QRect area = screen->geometry();
+  const QSize outer = window->frameGeometry().size();
+  window->move(area.x() + (area.width() - outer.width()) / 2,
+               area.y() + (area.height() - outer.height()) / 2);
+}
+
 }  // namespace
 
 KestalonForm::KestalonForm(std::unique_ptr<RandomSource> random, const QString& programDir)
@@ -57,6 +79,7 @@ KestalonForm::KestalonForm(std::unique_ptr<RandomSource> random, const QString& 
   for (int size : {16, 32, 48}) icon.addFile(IconPath(size));
   setWindowIcon(icon);
 
+  InstallCheckMenuItemAccessibility();
   board_ = new BoardWidget(game_, this);
   setCentralWidget(board_);
   // The board fixes the client size and the window follows it.
@@ -78,7 +101,7 @@ void KestalonForm::BuildMenus() {
   connect(AddItem(menusGame_, "Menus_Game_Load", QStringLiteral("&Load Game")), &QAction::triggered,
           this, &KestalonForm::LoadGame);
   connect(AddItem(menusGame_, "Menus_Game_Save", QStringLiteral("&Save Game")), &QAction::triggered,
-          this, [this] { SaveGameCommand(this, game_); });
+          this, &KestalonForm::SaveGame);
   AddSeparator(menusGame_, "Menus_Separator1");
   connect(AddItem(menusGame_, "Menus_Game_Status", QStringLiteral("Status")), &QAction::triggered,
           this, [this] { OpenStatus(this, game_); });
@@ -99,10 +122,11 @@ void KestalonForm::BuildMenus() {
 
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
   options->setObjectName(QStringLiteral("optmenu"));
-  optsound_ = AddItem(options, "optsound", QStringLiteral("Sound"));
-  optsound_->setCheckable(true);  // a checkable item toggles its own check mark
-  optlargetiles_ = AddItem(options, "optlargetiles", QStringLiteral("Large Tiles"));
-  optlargetiles_->setCheckable(true);
+  optsound_ = AddCheckItem(options, "optsound", QStringLiteral("Sound"));
+  connect(optsound_, &QAction::triggered, this, [this](bool on) {
+    board_->Announce(on ? tr("Sound on") : tr("Sound off"));
+  });
+  optlargetiles_ = AddCheckItem(options, "optlargetiles", QStringLiteral("Large Tiles"));
   connect(optlargetiles_, &QAction::triggered, this, &KestalonForm::ToggleLargeTiles);
   AddSeparator(options, "Opts_Seperator");
   connect(AddItem(options, "Menus_Options_Savesettings", QStringLiteral("Save Settings")),
@@ -228,14 +252,23 @@ void KestalonForm::ShowChange(BoardChange change, const EndCheck& check) {
   DrawBoard();
 }
 
+BoardView KestalonForm::View() {
+  return {[this](Position first, Position second) { DrawBoard(first, second); },
+          [this](const QString& message) { board_->Announce(message); }};
+}
+
 void KestalonForm::ShowMoves() {
   // Play presses the listed move's second tile, as the player's own press would.
-  const BoardRedraw redraw = [this](Position first, Position second) { DrawBoard(first, second); };
-  if (const Position second = OpenShowMoves(this, game_, redraw)) PressTile(second);
+  if (const Position second = OpenShowMoves(this, game_, View())) PressTile(second);
 }
 
 void KestalonForm::Replay() {
-  OpenReplay(this, game_, [this](Position first, Position second) { DrawBoard(first, second); });
+  OpenReplay(this, game_, View());
+}
+
+void KestalonForm::SaveGame() {
+  const QString name = SaveGameCommand(this, game_);
+  if (!name.isEmpty()) board_->Announce(tr("Game saved as %1").arg(QFileInfo(name).fileName()));
 }
 
 void KestalonForm::LoadGame() {
@@ -273,10 +306,12 @@ void KestalonForm::ToggleLargeTiles() {
     UseRegularTiles();
   }
   setWindowState(state);
+  board_->Announce(optlargetiles_->isChecked() ? tr("Large tiles on") : tr("Large tiles off"));
 }
 
 void KestalonForm::SaveSettings() {
-  SaveSettingsCommand(this, programDir_, {optsound_->isChecked(), optlargetiles_->isChecked()});
+  if (SaveSettingsCommand(this, programDir_, {optsound_->isChecked(), optlargetiles_->isChecked()}))
+    board_->Announce(tr("Settings saved"));
 }
 
 void KestalonForm::Exit() {

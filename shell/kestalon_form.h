@@ -10,6 +10,7 @@
 #include "core/game.h"
 #include "core/outcomes.h"
 #include "core/random_source.h"
+#include "dialogs/dialogs.h"
 #include "display/spoken_messages.h"
 #include "shell/settings_location.h"
 #include "shell/sound_player.h"
@@ -66,9 +67,12 @@ class KestalonForm final : public QMainWindow {
   void NewGame();
   void Undo();
   void Redo();
+  // The board as the review dialogs draw on it and speak through it.
+  BoardView View();
   void ShowMoves();
   void Replay();
   void LoadGame();
+  void SaveGame();
   // Each gives the board its tile size, sizes and centres the window and redraws the board.
   void UseLargeTiles();
   void UseRegularTiles();

@@ -75,9 +75,11 @@ bool WriteSettingsFile(const QString& programDir, OptionFlags flags, QString* er
   return false;
 }
 
-void SaveSettingsCommand(QWidget* mainWindow, const QString& programDir, OptionFlags flags) {
+bool SaveSettingsCommand(QWidget* mainWindow, const QString& programDir, OptionFlags flags) {
   QString error;
-  if (!WriteSettingsFile(programDir, flags, &error)) ShowFileError(mainWindow, error);
+  if (WriteSettingsFile(programDir, flags, &error)) return true;
+  ShowFileError(mainWindow, error);
+  return false;
 }
 
 }  // namespace kestalon

@@ -16,6 +16,7 @@
 #include "assets/asset_paths.h"
 #include "core/rules.h"
 #include "dialogs/dialogs.h"
+#include "dialogs/number_box.h"
 #include "dialogs/replay_dialog.h"
 #include "dialogs/show_moves_dialog.h"
 #include "dialogs/status_dialog.h"
@@ -170,10 +171,11 @@ class KestalonFormTest : public QObject {
     const auto board = game.Board;
     MovePair shown{kC, 0};  // what the board shows: highlights drawn last
     int draws = 0;
-    ShowMovesDialog dialog(game, [&](Position a, Position b) {
-      shown = {a, b};
-      ++draws;
-    });
+    ShowMovesDialog dialog(game, {[&](Position a, Position b) {
+                                    shown = {a, b};
+                                    ++draws;
+                                  },
+                                  [](const QString&) {}});
     dialog.Load();
     dialog.show();
     QCOMPARE(dialog.playButton()->isEnabled(), row.moves > 0);

@@ -1,10 +1,9 @@
-// Placing windows by their outer sizes, and showing a dialog modally over the main window.
-#include "shell/dialog_placement.h"
+// Placing a dialog over the main window by outer sizes, and showing it modally.
+#include "dialogs/dialog_placement.h"
 
 #include <QDialog>
 #include <QMargins>
 #include <QRect>
-#include <QScreen>
 #include <QWidget>
 
 namespace kestalon {
@@ -40,15 +39,6 @@ void CentreOverMainWindow(QWidget& dialog, const QWidget& mainWindow) {
   const int left = main.left() + HalfRoundedDown(main.width() - outer.width());
   // A window's position is that of its frame.
   dialog.move(left, top);
-}
-
-void CentreOnScreen(QWidget* window) {
-  const QScreen* screen = window->screen();
-  if (!screen) return;
-  const QRect area = screen->geometry();
-  const QSize outer = window->frameGeometry().size();
-  window->move(area.x() + (area.width() - outer.width()) / 2,
-               area.y() + (area.height() - outer.height()) / 2);
 }
 
 int ExecModal(QDialog& dialog) {

@@ -1,5 +1,4 @@
-// Placing windows by their outer sizes: a dialog over the main window, the main window on its
-// screen.
+// Placing a dialog over the main window by outer sizes, and showing it modally.
 #pragma once
 
 #include <functional>
@@ -14,9 +13,6 @@ namespace kestalon {
 // dialog is not kept on the screen: one larger than the main window lies left of or above
 // the main window's corner.
 void CentreOverMainWindow(QWidget& dialog, const QWidget& mainWindow);
-
-// Centres a window on its screen by its outer size (frame included, once it has one).
-void CentreOnScreen(QWidget* window);
 
 // Shows the dialog modally and, once it has closed, makes its owner the active window again,
 // so that the board has the keyboard and a screen reader follows it back. A window manager
