@@ -2,7 +2,6 @@
 #include "dialogs/dialog_widgets.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
@@ -36,8 +35,8 @@ class ReturnPressesFocusedButton final : public QObject {
     if (event->type() != QEvent::KeyPress) return false;
     const auto* key = static_cast<const QKeyEvent*>(event);
     if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
-    auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
-    if (!button || button->window() != watched || !button->isEnabled()) return false;
+    auto* button = qobject_cast<QAbstractButton*>(static_cast<QWidget*>(watched)->focusWidget());
+    if (!button || !button->isEnabled()) return false;
     button->click();
     return true;
   }

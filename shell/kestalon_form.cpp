@@ -210,7 +210,7 @@ void KestalonForm::PressTile(Position pos) {
 
 void KestalonForm::PlayGameSound(GameSound sound) {
   if (sound == GameSound::None || !optsound_->isChecked()) return;
-  sounds_.Play(programDir_ + SoundFileName(sound));
+  sounds_->Play(programDir_ + SoundFileName(sound));
 }
 
 void KestalonForm::ShowResults(GameEnd end) {

@@ -84,7 +84,7 @@ class KestalonForm final : public QMainWindow {
   Game game_;
   std::unique_ptr<RandomSource> random_;
   QString programDir_;
-  SoundPlayer sounds_;
+  SoundPlayer* sounds_ = new SoundPlayer(this);
   BoardWidget* board_ = nullptr;
   QMenu* menusGame_ = nullptr;
   QAction* optsound_ = nullptr;

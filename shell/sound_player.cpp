@@ -16,6 +16,7 @@ SoundPlayer::~SoundPlayer() = default;
 
 void SoundPlayer::Play(const QString& path) {
   if (!QFileInfo(path).isFile()) return;
+  emit Started(path);
   if (SoundOutput* output = Output()) output->Play(path);
 }
 

@@ -19,6 +19,10 @@ class SoundPlayer : public QObject {
   // machine without an audio device stays silent: no message, no wait.
   void Play(const QString& path);
 
+ signals:
+  // A sound file found and handed to the output (silent or not).
+  void Started(const QString& path);
+
  private:
   SoundOutput* Output();
 

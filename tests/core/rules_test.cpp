@@ -1,4 +1,5 @@
-// The rules core on game values: which tiles match and are free; a press, with what it reports;
+// The rules core on game values: which tiles match and are free, and which a removal freed; a
+// press, with what it reports;
 // dealing and the move record (a fresh state and a new board every deal, guarded ends, the Game
 // menu's items), and random play over it all, which checks the boards back and forth. Listing
 // the moves is checked through Show Moves (kestalon_form_tests), counting them in every suite.
@@ -54,6 +55,22 @@ TEST(IsFree, FullBoardAndTilesGoneFromIt) {
   for (const auto& [gone, positions, isFree] : kFreeCases) {
     const Game game = FullBoardWithout(gone);
     for (Position p : positions) EXPECT_EQ(IsFree(game, p), isFree) << p << " without " << gone[0];
+  }
+}
+
+// The tiles a removal frees: free now and not before. 124 lay on 95, which 94 and 96 still
+// hem in; with 1 gone, 12 and 2 were free already.
+TEST(TilesFreedBy, FreeNowAndNotBefore) {
+  const std::tuple<std::vector<Position>, MoveRecord, std::vector<Position>> cases[] = {
+      {{}, {1, 20, 12, 20}, {2, 11}},
+      {{}, {144, 20, 31, 20}, {32, 140, 141, 142, 143}},
+      {{1}, {2, 20, 57, 20}, {3, 44, 56}},
+      {{}, {124, 20, 1, 20}, {2, 125}},
+  };
+  for (const auto& [gone, move, freed] : cases) {
+    Game game = FullBoardWithout(gone);
+    game.Board[move.FirstPos] = game.Board[move.SecondPos] = 0;
+    EXPECT_EQ(TilesFreedBy(game, move), freed) << move.FirstPos << " and " << move.SecondPos;
   }
 }
 

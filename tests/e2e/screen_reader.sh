@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The board through a real screen reader: Orca runs headless on a private session bus while
-# xdotool plays a short saved game, and what Orca says (its debug log) is checked in order.
+# The game through a real screen reader: Orca runs headless on a private session bus while
+# xdotool plays a short saved game to the win, through the board and every kind of window, and
+# what Orca says (its debug log) is checked in order.
 # Usage: screen_reader.sh GAME ARTIFACT_DIR
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
@@ -78,34 +79,70 @@ press() {
 step() { if [[ $1 == - ]]; then press "$@"; else press "$1" "^${1,,} ?$" "${@:2}"; fi; }
 
 # few.kng (see README.md): free tiles in Tab order Circles 5 (1), Red dragon (31),
-# Red dragon (57), Circles 5 (87), Bamboo flower (124), Plum (144). Tab to a tile, pick it,
-# type-ahead to its match, take the pair; a refused press; the pick dropped.
+# Red dragon (57), Circles 5 (87), Bamboo flower (124), Plum (144); 69 moves made.
 step -      '^Board\.$' '^List with 6 items\.$' '^6 tiles, 3 moves available\.$'
+# Show Moves reads the listed move as it opens and after each step: Up on the number box, and
+# Return on the focused arrow, which steps and makes no move.
+press 'alt+g Down Down Down Down Return' '^PC Kestalon - Show Moves dialog\.$' \
+  '^Move number 1 spin button\.$' '^Move 1 of 3: Circles 5 and Circles 5\.$'
+press Up    '^notification Move 2 of 3: Red dragon and Red dragon\.$'
+step Tab    '^Previous move push button\.$'
+step Tab    '^Next move push button\.$'
+step Return '^notification Move 3 of 3: Bamboo flower and Plum\.$'
+step Escape '^List with 6 items\.$'
+# A step back in Replay puts back the last pair made: two Bamboo 9, under the Plum.
+press 'alt+g Up Up Up Return' '^PC Kestalon - Replay dialog\.$' '^Moves made 69 spin button\.$'
+press Down  '^notification Step back: Bamboo 9 and Bamboo 9 put back, 68 moves made\.$'
+step Escape '^List with 8 items\.$'
+# Sound off, then read as not checked.
+press alt+o '^Sound checked\.$'
+step Return '^notification Sound off\.$'
+press alt+o '^Sound\.$' '^not checked\.$'
+press 'Escape Escape' '^Board\.$'
+# A game saved, said once the board has the keyboard back.
+press 'alt+g Down Down Return' '^Save Game dialog' '^File name: text\.$'
+xdotool type --delay 20 "$RW_TMP/orca.kng"
+step Return '^Board\.$' '^notification Game saved as orca\.kng\.$'
+[[ $(stat -c %s "$RW_TMP/orca.kng" 2>/dev/null) == 889 ]] || rw_fail "no saved game of 889 bytes"
+# About reads whole as it opens.
+press 'alt+h Up Return' \
+  '^About Kestalon dialog PC Kestalon v 1\. 63 Build  1624 \(25-04-01\) Made by Morvane Software '
+step Return '^Board\.$'
+# On the board: Tab to a tile, pick it, type-ahead to its match, take the pair; a refused
+# press; the pick dropped.
 step Tab    '^Circles 5\.$' '^free\.$'
 step Tab    '^Red dragon\.$'
 step space  '^notification Red dragon picked\.$'
 step r      '^Red dragon\.$'
 # The pair goes and the cursor moves on to the next free tile.
-step Return  '^notification Red dragon and Red dragon removed\. 4 tiles, 2 moves available\.$' \
+step Return  '^notification Red dragon and Red dragon removed\. 6 tiles, 2 moves available\.$' \
   '^Circles 5\.$'
 step space  '^notification Circles 5 picked\.$'
 step b      '^Bamboo flower\.$'
 step Return '^notification Bamboo flower does not match Circles 5\.$'
 step Escape '^notification Pick dropped\.$'
-# From Bamboo flower on, Tab reaches both Circles 5 in a row: the Red dragons are gone.
+# Tab passes the Bamboo 9 under the Plum and reaches both Circles 5 in a row.
 step Tab    '^Plum\.$'
 step Tab    '^Circles 5\.$'
 step Tab    '^Circles 5\.$'
 # The Status window reads its numbers; closing it gives the board back, cursor and all.
 press 'alt+g Down Down Down Return' '^PC Kestalon - Status dialog\.$' '^O\.K push button\.$' \
-  '^Tiles Remaining 4, Available Moves 2\.$'
+  '^Tiles Remaining 6, Available Moves 2\.$'
 step Return '^Circles 5\.$'
-# The last two pairs, reached with Home and End; the win is read as its dialog opens.
-step space  '^notification Circles 5 picked\.$'
-press Home  '^Circles 5\.$'
-step Return '^notification Circles 5 and Circles 5 removed\. 2 tiles, 1 move available\.$'
+# The Bamboo flower and the Plum, reached by type-ahead and End: their removal frees the
+# Bamboo 9 under the Plum.
+step b      '^Bamboo flower\.$'
 step space  '^notification Bamboo flower picked\.$'
 press End   '^Plum\.$'
-step Return '^notification Bamboo flower and Plum removed\. 0 tiles, 0 moves available\.$' \
+step Return '^notification Bamboo flower and Plum removed\. Now free: Bamboo 9, Bamboo 9\. 4 tiles, 2 moves available\.$'
+# The last two pairs; the win is read as its dialog opens.
+press Home  '^Circles 5\.$'
+step space  '^notification Circles 5 picked\.$'
+step Tab    '^Circles 5\.$'
+step Return '^notification Circles 5 and Circles 5 removed\. 2 tiles, 1 move available\.$' \
+  '^Bamboo 9\.$'
+step space  '^notification Bamboo 9 picked\.$'
+press End   '^Bamboo 9\.$'
+step Return '^notification Bamboo 9 and Bamboo 9 removed\. 0 tiles, 0 moves available\.$' \
   '^Congratulations dialog\.$' '^New Game push button\.$' '^Well Done!!$'
 echo "screen_reader: passed"

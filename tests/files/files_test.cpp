@@ -24,6 +24,7 @@
 #include <sys/stat.h>
 
 #include "core/rules.h"
+#include "display/board_widget.h"
 #include "shell/file_dialogs.h"
 #include "shell/formats/save_game_format.h"
 #include "shell/game_files.h"
@@ -96,6 +97,12 @@ struct GameFiles : ::testing::Test {
     form.action(item)->trigger();
   }
   void SaveAs(const QString& name) { Use("Menus_Game_Save", name); }
+  // The board shows the game as a fresh drawing of it, nothing highlighted, would.
+  bool BoardShowsTheGame() const {
+    BoardWidget fresh(game);
+    fresh.DrawBoard(0);
+    return form.board()->Surface().toImage() == fresh.Surface().toImage();
+  }
 
   KestalonForm form;
   Game& game = form.game();
@@ -149,6 +156,7 @@ TEST_F(GameFiles, EveryLoadSetsTheGameOrSaysWhyNot) {
     dialogs.messages.clear();
     Use("Menus_Game_Load", name);
     EXPECT_TRUE(game == loaded.value_or(before));
+    EXPECT_TRUE(BoardShowsTheGame());  // drawn whether loaded, refused or cancelled
     EXPECT_EQ(dialogs.messages.join('|').section(": ", 0, 0),
               QString(error).replace("%1", Path(name)));
   }
@@ -158,6 +166,8 @@ TEST_F(GameFiles, EveryLoadSetsTheGameOrSaysWhyNot) {
 TEST_F(GameFiles, AFailedSaveKeepsTheOldFileAndSaysWhy) {
   game = testing::PoolOrderGame();
   SaveAs("game.kng");
+  EXPECT_EQ(form.board()->announcement(), "Game saved as game.kng");
+  form.board()->Announce({});  // a failed save says nothing of the kind
   const QByteArray old = testing::ReadAll(Path("game.kng"));
   RemovePair(game, 1, 4);  // a game that differs from the one in the file
   for (const QString target : {"game.kng", "no such/game.kng"}) {
@@ -168,6 +178,7 @@ TEST_F(GameFiles, AFailedSaveKeepsTheOldFileAndSaysWhy) {
     EXPECT_FALSE(dialogs.messages.join('|').contains("Unknown error"));  // the system's reason
   }
   EXPECT_EQ(testing::ReadAll(Path("game.kng")), old);
+  EXPECT_TRUE(form.board()->announcement().isEmpty());
 }
 
 // The real dialogs as the game prepares them: Load opens on .kng and offers .sav, and returns
@@ -248,16 +259,17 @@ TEST_F(SettingsFile, ReadsThePerUserFileFirstThenTheOneBesideTheProgram) {
 TEST_F(SettingsFile, SaveWritesBesideTheProgramElseForTheUserAndSaysWhereAFailedSaveTried) {
   testing::WriteAll(dir.filePath("plain"), "x");
   // knopts.cfg cannot go under a file
-  SaveSettingsCommand(nullptr, dir.filePath("plain"), OptionFlags{true, false});
+  EXPECT_TRUE(SaveSettingsCommand(nullptr, dir.filePath("plain"), OptionFlags{true, false}));
   EXPECT_EQ(testing::ReadAll(userFile), Opt("ffff0000"));
-  SaveSettingsCommand(nullptr, programDir, OptionFlags{false, false});
+  EXPECT_TRUE(SaveSettingsCommand(nullptr, programDir, OptionFlags{false, false}));
   EXPECT_EQ(testing::ReadAll(programFile), Opt("00000000"));
   EXPECT_EQ(testing::ReadAll(userFile), Opt("00000000"));
   EXPECT_TRUE(dialogs.messages.isEmpty());
   // A failed save (a file-size limit beside the program, the per-user folder under a file)
   // keeps the old file and says where it tried.
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("plain")));
-  testing::WithFileSizeLimit(5, [&] { SaveSettingsCommand(nullptr, programDir, {true, false}); });
+  testing::WithFileSizeLimit(
+      5, [&] { EXPECT_FALSE(SaveSettingsCommand(nullptr, programDir, {true, false})); });
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_TRUE(dialogs.messages[0].contains(programFile));
   EXPECT_TRUE(dialogs.messages[0].contains(dir.filePath("plain/pc-kestalon/knopts.cfg")));

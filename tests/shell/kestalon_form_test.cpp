@@ -1,13 +1,14 @@
-// The main window offscreen: the board's keys and the board as assistive technology reads it
-// (what the real screen reader in e2e.screen_reader does not check), presses on the board,
-// tile size there and back, New Game, the dialogs, the order in which an operation's drawing
-// and result dialog come, and drawing and hit-testing at device pixel ratio 2.
+// The main window offscreen: the board's keys and the board and menus as assistive technology
+// reads them (what the real screen reader in e2e.screen_reader does not check), presses on the
+// board, tile size there and back, New Game, the dialogs, the order in which an operation's
+// drawing, sound and result dialog come, and drawing and hit-testing at device pixel ratio 2.
 #include <QAccessible>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -23,6 +24,7 @@
 #include "dialogs/up_down_control.h"
 #include "display/board_widget.h"
 #include "shell/kestalon_form.h"
+#include "shell/sound_player.h"
 #include "tests/support/board_setup.h"
 #include "tests/support/qt_test_environment.h"
 
@@ -35,6 +37,8 @@ namespace {
 constexpr Position kA = 3, kB = 8, kC = 15, kD = 20, kE = 27, kF = 33, kG = 40, kH = 46;
 constexpr Position kSpots[] = {kA, kB, kC, kD, kE, kF, kG, kH};
 constexpr TileKind R = kRedDragon, G = kGreenDragon, E = kEastWind;
+constexpr TileKind kPlum = kFirstFlower, kOrchid = kFirstFlower + 3;
+constexpr TileKind kSpring = kFirstSeason, kWinter = kFirstSeason + 3;
 
 // Runs open(), which shows a modal dialog, and whileOpen on it once its event loop runs; then
 // closes it (as by its title bar) if still open. Fails the test unless a Dialog opened.
@@ -53,21 +57,32 @@ void RunModal(const std::function<void()>& open, const std::function<void(Dialog
   QVERIFY2(found, "no such modal dialog opened");
 }
 
-// Each sign clicks the spinner once: "+" its increase arrow, "-" its decrease arrow.
-void Click(UpDownControl* spinner, QString signs) {
-  for (QChar sign : signs)
-    QTest::mouseClick(sign == '+' ? spinner->increaseButton() : spinner->decreaseButton(),
-                      Qt::LeftButton);
+// Each sign is one step of a Show Moves or Replay dialog: "+" and "-" click the spinner's
+// arrows, "u" and "d" are Up and Down on the number box, "r" is Return on the focused "+".
+template <typename Dialog>
+void Steps(Dialog& dialog, QString signs) {
+  for (QChar sign : signs) {
+    QToolButton* arrow = dialog.spinner()->increaseButton();
+    if (sign == '-') arrow = dialog.spinner()->decreaseButton();
+    if (sign == 'r') arrow->setFocus();
+    if (sign == 'u' || sign == 'd')
+      QTest::keyClick(dialog.numberBox(), sign == 'u' ? Qt::Key_Up : Qt::Key_Down);
+    else if (sign == 'r')
+      QTest::keyClick(arrow, Qt::Key_Return);
+    else
+      QTest::mouseClick(arrow, Qt::LeftButton);
+  }
 }
 
 // Tiles on kA, kB, ... in turn; AvailableMoves as last counted; actions on the Show Moves
-// dialog (spinner clicks, "=7" types into the number box, "p" clicks Play), each with the
-// box's text it leaves and the move then listed (its first tile picked, its second listed)
-// and drawn highlighted.
+// dialog (steps as Steps() takes them, "=7" types into the box, "p" clicks Play), each with the
+// box's text it leaves and the move then listed (its first tile picked, its second listed) and
+// drawn highlighted; what was said last.
 struct Listing {
   std::vector<TileKind> kinds;
   int moves;
   std::vector<std::tuple<const char*, const char*, Position, Position>> steps;
+  const char* said;
 };
 
 // clang-format off
@@ -77,13 +92,20 @@ const std::map<QString, Listing> kListings{
     {"counting order and clamping", {{R, R, R, R, G, G, G, G}, 12,
      {{"", "1", kA, kB}, {"+", "2", kA, kC}, {"++", "4", kB, kC}, {"+++", "7", kE, kF},
       {"+++++", "12", kG, kH}, {"+", "12", kG, kH}, {"=99", "12", kG, kH}, {"=0", "1", kA, kB},
-      {"-", "1", kA, kB}}}},
+      {"-", "1", kA, kB}}, "Move 1 of 12: Red dragon and Red dragon"}},
+    // The keys step as the arrows do; any flower matches a flower, any season a season.
+    {"keys", {{kPlum, kSpring, kOrchid, kWinter}, 2,
+     {{"u", "2", kB, kD}, {"u", "2", kB, kD}, {"d", "1", kA, kC}, {"u", "2", kB, kD}},
+     "Move 2 of 2: Spring and Winter"}},
     // No move: the box settles on "0", a tile picked before is let go.
-    {"no move", {{R, 0, G, 0, E}, 0, {{"", "0", 0, 0}, {"+", "0", 0, 0}, {"-", "0", 0, 0}}}},
+    {"no move", {{R, 0, G, 0, E}, 0, {{"", "0", 0, 0}, {"+", "0", 0, 0}, {"-", "0", 0, 0}},
+     "No moves available"}},
     // A count made before the board changed lists a move that is not there: Play only closes.
-    {"stale count", {{R, 0, R, 0, E}, 3, {{"+", "2", 0, 0}, {"p", "2", 0, 0}}}},
+    {"stale count", {{R, 0, R, 0, E}, 3, {{"+", "2", 0, 0}, {"p", "2", 0, 0}},
+     "Move 2 of 3 not found"}},
     // Play closes on the listed move: its first tile picked, its second the press to make.
-    {"play", {{R, 0, R, 0, R, 0, G}, 3, {{"++", "3", kC, kE}, {"p", "3", kC, kE}}}},
+    {"play", {{R, 0, R, 0, R, 0, G}, 3, {{"++", "3", kC, kE}, {"p", "3", kC, kE}},
+     "Move 3 of 3: Red dragon and Red dragon"}},
 };
 // clang-format on
 
@@ -100,8 +122,12 @@ class KestalonFormTest : public QObject {
   }
 
  private:
+  // The program's folder holds the three sounds, as empty files: a sound that starts is heard.
+  QTemporaryDir programDir;
+  QStringList sounds;  // started since the last result dialog opened
   // Its deals lay out boards without a move, as many as come.
-  KestalonForm form{std::make_unique<ScriptedRandom>(RandomSequenceDealing(BoardWithoutMoves()))};
+  KestalonForm form{std::make_unique<ScriptedRandom>(RandomSequenceDealing(BoardWithoutMoves())),
+                    programDir.path()};
 
   void Keys(Qt::Key key) { QTest::keyClick(form.windowHandle(), key); }
   QAccessibleInterface* Board() { return QAccessible::queryAccessibleInterface(form.board()); }
@@ -118,34 +144,39 @@ class KestalonFormTest : public QObject {
     QTest::mousePress(form.board(), button, {}, Centre(p));
   }
 
-  // Answers the next result dialogs that open, in turn: notes what each saw of the board
-  // (whether position p was drawn: "+" or "-") and whether another was open under it; closes
-  // each by its New Game button while newGames last, then by its title bar.
+  // Answers the next dialogs that open, in turn: notes what each saw of the board (whether
+  // position p was drawn: "+" or "-"), whether another was open under it and which sounds had
+  // started since the one before; answers each as answers says: "n" clicks its push button
+  // (New Game, or Show Moves' Play), "x" closes it by its title bar.
   struct Results {
-    int toAnswer;
-    int newGames;
+    QString answers;
     QStringList opened = {};
   };
   void AnswerResults(Results& results, Position p) {
+    sounds.clear();
     QTimer::singleShot(0, &form, [this, &results, p] {
       const auto dialogs = form.findChildren<QDialog*>();
       const auto open = std::ranges::count_if(dialogs, [](QDialog* d) { return d->isVisible(); });
       auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
       if (modal)
         results.opened << modal->objectName() + (DrawnAt(p) ? "+" : "-") +
-                              (open > 1 ? " over" : "");
+                              (open > 1 ? " over" : "") + (" " + sounds.join(','));
       // Armed again before answering, so that a dialog opened by the answer is seen too.
-      if (!modal || --results.toAnswer > 0) AnswerResults(results, p);
-      if (!modal) return;
-      if (results.newGames-- > 0)
-        QTest::mouseClick(modal->findChild<QPushButton*>(), Qt::LeftButton);
-      else
-        modal->reject();
+      const QChar answer = modal ? results.answers.at(results.opened.size() - 1) : QChar();
+      if (!modal || results.opened.size() < results.answers.size()) AnswerResults(results, p);
+      if (answer == 'n') QTest::mouseClick(modal->findChild<QPushButton*>(), Qt::LeftButton);
+      if (answer == 'x') modal->reject();
     });
   }
 
  private slots:
   void initTestCase() {
+    for (const char* sound : {"alert", "welldone", "gameover"}) {
+      QFile(programDir.filePath(QString(sound) + ".wav")).open(QIODevice::WriteOnly);
+    }
+    connect(form.findChild<SoundPlayer*>(), &SoundPlayer::Started, this,
+            [this](const QString& path) { sounds << QFileInfo(path).baseName(); });
+    form.action("optsound")->setChecked(true);
     form.game() = PoolOrderGame();  // no deal: the scripted deals have no move
     form.DrawBoard();
     form.show();
@@ -171,11 +202,12 @@ class KestalonFormTest : public QObject {
     const auto board = game.Board;
     MovePair shown{kC, 0};  // what the board shows: highlights drawn last
     int draws = 0;
+    QString said;
     ShowMovesDialog dialog(game, {[&](Position a, Position b) {
                                     shown = {a, b};
                                     ++draws;
                                   },
-                                  [](const QString&) {}});
+                                  [&](const QString& message) { said = message; }});
     dialog.Load();
     dialog.show();
     QCOMPARE(dialog.playButton()->isEnabled(), row.moves > 0);
@@ -186,7 +218,7 @@ class KestalonFormTest : public QObject {
       else if (action[0] == 'p')
         QTest::mouseClick(dialog.playButton(), Qt::LeftButton);
       else
-        Click(dialog.spinner(), action);
+        Steps(dialog, action);
       const QByteArray where = QByteArray("after \"") + action + '"';
       QVERIFY2(dialog.numberBox()->text() == box, where);
       QVERIFY2(game.SelectedPos == first && dialog.listedSecondPos() == second, where);
@@ -195,6 +227,9 @@ class KestalonFormTest : public QObject {
     }
     // Without any move the pick was let go on loading and the board drawn so, once.
     if (row.moves == 0) QVERIFY(shown == MovePair{} && draws == 1);
+    // Said at each step, and read with the number box whenever it gets the focus.
+    QCOMPARE(said, QString(row.said));
+    QCOMPARE(dialog.numberBox()->accessibleDescription(), said);
     const auto& [last, lastBox, lastFirst, lastSecond] = row.steps.back();
     QCOMPARE(dialog.isVisible(), last[0] != 'p');
     QCOMPARE(dialog.moveToPlay(), last[0] == 'p' ? lastSecond : Position{0});
@@ -202,9 +237,10 @@ class KestalonFormTest : public QObject {
   }
 
   // Each step takes a move back or makes it again (the boards they leave are checked with the
-  // core) and redraws; a step beyond either end does nothing; stepping onto a position without
-  // a move announces nothing.
-  void replayStepsThroughTheRecordAndAnnouncesNothing() {
+  // core), redraws and says what it did; a step beyond either end does nothing but say so;
+  // stepping onto a position without a move announces no result; Return on the focused arrow
+  // steps too.
+  void replayStepsThroughTheRecordAndSaysEachStep() {
     Game& game = form.game();
     game = BoardWith({{kA, R}, {kC, R}, {kE, G}, {kG, G}, {kH, E}});
     RemovePair(game, kA, kC);
@@ -217,11 +253,18 @@ class KestalonFormTest : public QObject {
         [&] { form.action("Menus_Game_Replay")->trigger(); },
         [&](ReplayDialog& dialog) {
           QVERIFY(game.SelectedPos == 0 && dialog.numberBox()->text() == "2");
-          for (auto [signs, to] :
-               {std::pair{"-", 1}, {"-", 0}, {"-", 0}, {"+", 1}, {"+", 2}, {"+", 2}}) {
-            Click(dialog.spinner(), signs);
+          for (auto [step, to, said] :
+               {std::tuple{'d', 1,
+                           "Step back: Green dragon and Green dragon put back, 1 move made"},
+                {'-', 0, "Step back: Red dragon and Red dragon put back, 0 moves made"},
+                {'d', 0, "Step back: no move to take back, 0 moves made"},
+                {'u', 1, "Step forward: Red dragon and Red dragon removed, 1 move made"},
+                {'r', 2, "Step forward: Green dragon and Green dragon removed, 2 moves made"},
+                {'+', 2, "Step forward: no move to make again, 2 moves made"}}) {
+            Steps(dialog, QString(step));
             QCOMPARE(dialog.numberBox()->text(), QString::number(to));
             QCOMPARE(DrawnAt(kE), to < 2);  // the board is redrawn at every step
+            QCOMPARE(form.board()->announcement(), QString(said));
           }
           QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
           QVERIFY(!dialog.isVisible());
@@ -337,13 +380,19 @@ class KestalonFormTest : public QObject {
     Keys(Qt::Key_Left);   // onto 2, hemmed in by 1 and 3
     Keys(Qt::Key_Space);  // refused
     QCOMPARE(form.board()->announcement(), QStringLiteral("Bamboo flower is blocked"));
-    QTest::keyClicks(form.board(), "ci5q");  // in quick succession: "ci5" reaches 20
+    // In quick succession: "ci9" reaches the Circles 9 on 58 ("ci" alone, the Circles 5 on 20).
+    QTest::keyClicks(form.board(), "ci9q");
     QCOMPARE(form.board()->announcement(), QStringLiteral("No free tile q"));
-    QCOMPARE(Cursor(), 20);
+    QCOMPARE(Cursor(), 58);
+    // Capitals, typed with Shift, reach the Circles 7 on 124 ("7" alone, the Craks 7 on 99).
+    QTest::keyClick(form.board(), 'C', Qt::ShiftModifier);
+    QTest::keyClick(form.board(), 'I', Qt::ShiftModifier);
+    QTest::keyClick(form.board(), '7');
+    QCOMPARE(Cursor(), 124);
     form.action("Menus_Game_Undo")->setEnabled(true);  // out of date: the popup updates the menu
     Keys(Qt::Key_Menu);
     QVERIFY(QApplication::activePopupWidget() == form.gameMenu() && !Enabled("Menus_Game_Undo"));
-    QCOMPARE(form.gameMenu()->pos(), form.board()->mapToGlobal(QPoint(176, 57)));  // right of 20
+    QCOMPARE(form.gameMenu()->pos(), form.board()->mapToGlobal(QPoint(394, 86)));  // right of 124
     form.gameMenu()->close();
     QTest::mouseClick(form.board(), Qt::LeftButton, {}, QPoint(5, 350));
     QCOMPARE(Cursor(), 0);  // a mouse press hides the cursor
@@ -357,15 +406,17 @@ class KestalonFormTest : public QObject {
     form.action("optlargetiles")->trigger();
     form.action("optlargetiles")->trigger();
     QVERIFY(form.size() == regular && form.game().Board == board);
+    QCOMPARE(form.board()->announcement(), QStringLiteral("Large tiles off"));
   }
 
-  // A press (the middle button presses too) shows its board first, then the result dialog;
-  // Undo only draws; Redo of the last pair shows the win before the empty board.
+  // A press (the middle button presses too) shows its board first, then sounds the win, then
+  // opens its dialog; Undo only draws; Redo of the last pair shows the win before the empty
+  // board; Show Moves' Play is the window's own press, dialog and all.
   void aWinIsShownAfterThePressAndBeforeTheRedo() {
     Game& game = form.game();
     game = BoardWith({{1, kRedDragon}, {12, kRedDragon}});
     game.MoveIndex = game.RedoLimit = 72;
-    Results results{.toAnswer = 2, .newGames = 0};
+    Results results{"xxnx"};
     AnswerResults(results, 1);
     Press(1);
     Press(12, Qt::MiddleButton);
@@ -375,17 +426,30 @@ class KestalonFormTest : public QObject {
     form.UpdateGameMenu();
     form.action("Menus_Game_Redo")->trigger();
     QVERIFY(!DrawnAt(1));
-    QCOMPARE(results.opened, (QStringList{"Well_done-", "Well_done+"}));
+    form.action("Menus_Game_Undo")->trigger();
+    form.action("Menus_Game_Show")->trigger();
+    QCOMPARE(results.opened, (QStringList{"Well_done- welldone", "Well_done+ welldone",
+                                          "Kestalon_Show_Moves+ ", "Well_done- welldone"}));
+    QCOMPARE(form.board()->announcement(),
+             QStringLiteral("Red dragon and Red dragon removed. 0 tiles, 0 moves available"));
   }
 
-  // New Game deals a board without a move: its loss dialog's New Game deals another, drawn
-  // while the dialog is open, whose loss is shown once that dialog has closed, never over it.
+  // New Game deals a board without a move, sounds and announces the loss, and draws the deal.
+  // The loss dialog's New Game deals another, drawn while the dialog is open, whose loss is
+  // sounded at once and shown once that dialog has closed, never over it.
   void aLossDealtFromTheLossDialogIsShownAfterIt() {
-    form.game() = BoardWith({});
-    Results results{.toAnswer = 2, .newGames = 1};
-    AnswerResults(results, 1);
-    form.action("Menus_Game_New")->trigger();
-    QCOMPARE(results.opened, (QStringList{"No_available_move-", "No_available_move+"}));
+    const std::pair<QString, QStringList> runs[] = {
+        {"x", {"No_available_move- gameover"}},
+        {"nx", {"No_available_move- gameover", "No_available_move+ gameover"}}};
+    for (const auto& [answers, opened] : runs) {
+      form.game() = BoardWith({});
+      form.DrawBoard();
+      Results results{answers};
+      AnswerResults(results, 1);
+      form.action("Menus_Game_New")->trigger();
+      QCOMPARE(results.opened, opened);
+      QVERIFY(DrawnAt(1));
+    }
     form.UpdateGameMenu();
     QVERIFY(std::ranges::count(form.game().Board, 0) == 1 && !Enabled("Menus_Game_Redo"));
   }
