@@ -4,8 +4,8 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QFile>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>

@@ -3,12 +3,12 @@
 
 #include "core/rules.h"
 #include "dialogs/about_dialog.h"
+#include "dialogs/dialog_placement.h"
 #include "dialogs/replay_dialog.h"
 #include "dialogs/result_dialogs.h"
 #include "dialogs/rules_dialog.h"
 #include "dialogs/show_moves_dialog.h"
 #include "dialogs/status_dialog.h"
-#include "dialogs/dialog_placement.h"
 
 namespace kestalon {
 

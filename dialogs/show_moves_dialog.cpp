@@ -49,7 +49,9 @@ QString ShowMovesDialog::ListingMessage() const {
   if (game_.AvailableMoves < 1) return tr("No moves available");
   const QString move = tr("Move %1 of %2").arg(BoxNumber()).arg(game_.AvailableMoves);
   if (listedSecondPos_ == 0) return tr("%1 not found").arg(move);
-  const auto name = [this](Position p) { return QString::fromStdString(TileKindName(game_.Board[p])); };
+  const auto name = [this](Position p) {
+    return QString::fromStdString(TileKindName(game_.Board[p]));
+  };
   return tr("%1: %2 and %3").arg(move, name(game_.SelectedPos), name(listedSecondPos_));
 }
 

@@ -123,9 +123,8 @@ void KestalonForm::BuildMenus() {
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
   options->setObjectName(QStringLiteral("optmenu"));
   optsound_ = AddCheckItem(options, "optsound", QStringLiteral("Sound"));
-  connect(optsound_, &QAction::triggered, this, [this](bool on) {
-    board_->Announce(on ? tr("Sound on") : tr("Sound off"));
-  });
+  connect(optsound_, &QAction::triggered, this,
+          [this](bool on) { board_->Announce(on ? tr("Sound on") : tr("Sound off")); });
   optlargetiles_ = AddCheckItem(options, "optlargetiles", QStringLiteral("Large Tiles"));
   connect(optlargetiles_, &QAction::triggered, this, &KestalonForm::ToggleLargeTiles);
   AddSeparator(options, "Opts_Seperator");

@@ -74,7 +74,8 @@ QAccessibleInterface* CheckMenuItemFactory(const QString&, QObject* object) {
   auto* action = qobject_cast<QAction*>(object);
   if (!action || !action->isCheckable()) return nullptr;
   for (QObject* shownIn : action->associatedObjects()) {
-    if (auto* menu = qobject_cast<QMenu*>(shownIn)) return new CheckMenuItemAccessible(action, menu);
+    if (auto* menu = qobject_cast<QMenu*>(shownIn))
+      return new CheckMenuItemAccessible(action, menu);
   }
   return nullptr;
 }

@@ -268,8 +268,9 @@ TEST_F(SettingsFile, SaveWritesBesideTheProgramElseForTheUserAndSaysWhereAFailed
   // A failed save (a file-size limit beside the program, the per-user folder under a file)
   // keeps the old file and says where it tried.
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("plain")));
-  testing::WithFileSizeLimit(
-      5, [&] { EXPECT_FALSE(SaveSettingsCommand(nullptr, programDir, {true, false})); });
+  testing::WithFileSizeLimit(5, [&] {
+    EXPECT_FALSE(SaveSettingsCommand(nullptr, programDir, {true, false}));
+  });
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_TRUE(dialogs.messages[0].contains(programFile));
   EXPECT_TRUE(dialogs.messages[0].contains(dir.filePath("plain/pc-kestalon/knopts.cfg")));
