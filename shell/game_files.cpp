@@ -53,7 +53,7 @@ bool LoadGameCommand(QWidget* mainWindow, Game& game) {
 }
 
 QString SaveGameCommand(QWidget* mainWindow, const Game& game) {
-  const QString name = ChooseFile(mainWindow, PrepareSaveDialog);
+  QString name = ChooseFile(mainWindow, PrepareSaveDialog);
   if (name.isEmpty()) return {};
   QString error;
   if (SaveGameFile(name, game, &error)) return name;
