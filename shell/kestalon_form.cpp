@@ -2,6 +2,8 @@
 // operations on the game, and of what those report into drawing, sound and dialogs.
 #include "shell/kestalon_form.h"
 
+#include <optional>
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
@@ -214,15 +216,16 @@ void KestalonForm::PlayGameSound(GameSound sound) {
 
 void KestalonForm::ShowResults(GameEnd end) {
   while (end != GameEnd::Playing) {
-    GameEnd next = GameEnd::Playing;
-    ShowResultDialog(this, end, [this, &next] {
+    std::optional<GameEnd> dealt;
+    ShowResultDialog(this, end, [this, &dealt] {
       const EndCheck check = DealNewGame(game_, *random_);
       PlayGameSound(check.sound);
-      board_->Announce(ChangeMessage(BoardChange::NewGame, game_));
       DrawBoard();
-      next = check.end;
+      dealt = check.end;
     });
-    end = next;
+    // Said once the dialog has gone: the way back to the board would cut it short.
+    if (dealt) board_->Announce(ChangeMessage(BoardChange::NewGame, game_));
+    end = dealt.value_or(GameEnd::Playing);
   }
 }
 
