@@ -124,7 +124,7 @@ class KestalonFormTest : public QObject {
  private:
   // The program's folder holds the three sounds, as empty files: a sound that starts is heard.
   QTemporaryDir programDir;
-  QStringList sounds;  // started since the last result dialog opened
+  QStringList sounds;  // started since the last dialog opened; "*": while a dialog was open
   // Its deals lay out boards without a move, as many as come.
   KestalonForm form{std::make_unique<ScriptedRandom>(RandomSequenceDealing(BoardWithoutMoves())),
                     programDir.path()};
@@ -175,7 +175,9 @@ class KestalonFormTest : public QObject {
       QFile(programDir.filePath(QString(sound) + ".wav")).open(QIODevice::WriteOnly);
     }
     connect(form.findChild<SoundPlayer*>(), &SoundPlayer::Started, this,
-            [this](const QString& path) { sounds << QFileInfo(path).baseName(); });
+            [this](const QString& path) {
+              sounds << QFileInfo(path).baseName() + (QApplication::activeModalWidget() ? "*" : "");
+            });
     form.action("optsound")->setChecked(true);
     form.game() = PoolOrderGame();  // no deal: the scripted deals have no move
     form.DrawBoard();
@@ -299,13 +301,11 @@ class KestalonFormTest : public QObject {
     form.game() = PoolOrderGame();
     // As a replay leaves it: Status shows the count, it does not count.
     form.game().AvailableMoves = 7;
-    int newGamesWhileOpen = 0;
-    const auto newGame = [&] { newGamesWhileOpen += QApplication::activeModalWidget() != nullptr; };
     RunModal<QDialog>(
         [&] {
           if (QAction* item = form.action(opener.constData())) item->trigger();
           if (result)
-            ShowResultDialog(&form, opener == "won" ? GameEnd::Won : GameEnd::NoMoveLeft, newGame);
+            ShowResultDialog(&form, opener == "won" ? GameEnd::Won : GameEnd::NoMoveLeft, [] {});
         },
         [&](QDialog& open) {
           QCOMPARE(open.objectName(), dialog);
@@ -343,12 +343,7 @@ class KestalonFormTest : public QObject {
               QVERIFY(!spoken->relations(QAccessible::Label).isEmpty());
             }
           }
-          // A result dialog's New Game deals a new game while the dialog is open, then closes it.
-          if (!result) return;
-          QTest::mouseClick(open.findChild<QPushButton*>(), Qt::LeftButton);
-          QVERIFY(!open.isVisible());
         });
-    QCOMPARE(newGamesWhileOpen, result ? 1 : 0);
   }
 
   // The tiles as assistive technology reads them: a name for every kind, free or blocked, the
@@ -411,12 +406,13 @@ class KestalonFormTest : public QObject {
 
   // A press (the middle button presses too) shows its board first, then sounds the win, then
   // opens its dialog; Undo only draws; Redo of the last pair shows the win before the empty
-  // board; Show Moves' Play is the window's own press, dialog and all.
+  // board; Show Moves' Play is the window's own press, dialog and all. The Well done dialog's
+  // New Game deals (a board without a move) while it is open; the loss is shown after it.
   void aWinIsShownAfterThePressAndBeforeTheRedo() {
     Game& game = form.game();
     game = BoardWith({{1, kRedDragon}, {12, kRedDragon}});
     game.MoveIndex = game.RedoLimit = 72;
-    Results results{"xxnx"};
+    Results results{"xxnnx"};
     AnswerResults(results, 1);
     Press(1);
     Press(12, Qt::MiddleButton);
@@ -428,10 +424,9 @@ class KestalonFormTest : public QObject {
     QVERIFY(!DrawnAt(1));
     form.action("Menus_Game_Undo")->trigger();
     form.action("Menus_Game_Show")->trigger();
-    QCOMPARE(results.opened, (QStringList{"Well_done- welldone", "Well_done+ welldone",
-                                          "Kestalon_Show_Moves+ ", "Well_done- welldone"}));
-    QCOMPARE(form.board()->announcement(),
-             QStringLiteral("Red dragon and Red dragon removed. 0 tiles, 0 moves available"));
+    QCOMPARE(results.opened,
+             (QStringList{"Well_done- welldone", "Well_done+ welldone", "Kestalon_Show_Moves+ ",
+                          "Well_done- welldone", "No_available_move+ gameover*"}));
   }
 
   // New Game deals a board without a move, sounds and announces the loss, and draws the deal.
@@ -440,7 +435,7 @@ class KestalonFormTest : public QObject {
   void aLossDealtFromTheLossDialogIsShownAfterIt() {
     const std::pair<QString, QStringList> runs[] = {
         {"x", {"No_available_move- gameover"}},
-        {"nx", {"No_available_move- gameover", "No_available_move+ gameover"}}};
+        {"nx", {"No_available_move- gameover", "No_available_move+ gameover*"}}};
     for (const auto& [answers, opened] : runs) {
       form.game() = BoardWith({});
       form.DrawBoard();
