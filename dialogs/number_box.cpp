@@ -36,23 +36,20 @@ QAccessibleInterface* NumberBoxFactory(const QString&, QObject* object) {
   return nullptr;
 }
 
-// Before any number box exists: Qt asks the factories only for an object it has not yet met.
-void InstallNumberBoxAccessibility() {
+// Qt asks the factories only for an object it has not met yet, so the factory is installed
+// before the first number box is made; this passes the box's parent on to its constructor.
+QWidget* InstallingTheFactory(QWidget* parent) {
   static const bool installed = [] {
     QAccessible::installFactory(NumberBoxFactory);
     return true;
   }();
   Q_UNUSED(installed);
-}
-
-QWidget* Installed(QWidget* parent) {
-  InstallNumberBoxAccessibility();
   return parent;
 }
 
 }  // namespace
 
-NumberBox::NumberBox(QWidget* parent) : QLineEdit(Installed(parent)) {
+NumberBox::NumberBox(QWidget* parent) : QLineEdit(InstallingTheFactory(parent)) {
   setReadOnly(true);
 }
 

@@ -42,7 +42,6 @@ void ShowMovesDialog::Load() {
   playButton_->setEnabled(game_.AvailableMoves >= 1);
   numberBox_->setText(QStringLiteral("1"));
   DisplayMoves();
-  numberBox_->setAccessibleDescription(ListingMessage());
 }
 
 QString ShowMovesDialog::ListingMessage() const {
