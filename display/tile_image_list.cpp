@@ -7,22 +7,12 @@
 #include <QPalette>
 
 #include "assets/asset_paths.h"
+#include "assets/baked_pixels.h"
+#include "assets/tile_surround.h"
 #include "core/tile_kinds.h"
 
 namespace kestalon {
 namespace {
-
-// The pictures' surround is pure white; it is the mask colour, so it becomes transparent.
-QImage WithWhiteTransparent(const QImage& picture) {
-  QImage image = picture.convertToFormat(QImage::Format_ARGB32);
-  for (int y = 0; y < image.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < image.width(); ++x) {
-      if ((line[x] & 0x00FFFFFFu) == 0x00FFFFFFu) line[x] = 0;
-    }
-  }
-  return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
 
 // The selected style: the tile itself (not its surround) blended with the highlight colour.
 QImage Highlighted(const QImage& transparent) {
@@ -35,12 +25,16 @@ QImage Highlighted(const QImage& transparent) {
   return image;
 }
 
-// A picture of the expected pixel size, or a null image.
+// A picture of the expected pixel size with its surround transparent, or a null image. At
+// ratio 1 it was decoded when the program was built; twice-size pictures, which only a screen
+// of high pixel density needs, are decoded here, the format named so that it is not guessed.
 QImage LoadPicture(bool large, int kind, bool hiDpi, QSize pixelSize) {
-  QImage image(TilePicturePath(large, kind, hiDpi));
+  if (!hiDpi) return BakedTilePicture(large, kind);
+  const QImage image(TilePicturePath(large, kind, hiDpi), "PNG");
   if (image.size() != pixelSize) return {};
-  image.setDevicePixelRatio(hiDpi ? 2.0 : 1.0);
-  return image;
+  QImage picture = WithWhiteTransparent(image);
+  picture.setDevicePixelRatio(2.0);
+  return picture;
 }
 
 }  // namespace
@@ -53,7 +47,7 @@ void TileImageList::Load(bool hiDpi, Pictures& set) {
   for (int kind = 1; kind <= kKindCount; ++kind) {
     const QImage picture = LoadPicture(large_, kind, hiDpi, pictureSize_ * (hiDpi ? 2 : 1));
     if (picture.isNull()) continue;
-    set.transparent[kind] = QPixmap::fromImage(WithWhiteTransparent(picture));
+    set.transparent[kind] = QPixmap::fromImage(picture);
   }
 }
 

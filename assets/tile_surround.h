@@ -1,0 +1,13 @@
+// The tile pictures' white surround made transparent, as the board draws them.
+#pragma once
+
+#include <QImage>
+
+namespace kestalon {
+
+// The picture as premultiplied ARGB with every pure white pixel transparent: the pictures keep
+// pure white for their surround only. The build does this for the pictures it bakes in, the game
+// for the twice-size ones it decodes.
+QImage WithWhiteTransparent(const QImage& picture);
+
+}  // namespace kestalon
