@@ -14,11 +14,18 @@ QImage InPlace(const std::uint32_t* pixels, const baked::PictureShape& shape) {
 
 }  // namespace
 
-QImage BakedTilePicture(bool large, int kind) {
-  const baked::PictureShape& set = large ? baked::kLargeTiles : baked::kRegularTiles;
+QImage BakedTilePicture(bool large, int kind, bool twice) {
+  const baked::PictureShape& set = twice   ? large ? baked::kLargeTiles2x : baked::kRegularTiles2x
+                                   : large ? baked::kLargeTiles
+                                           : baked::kRegularTiles;
   if (kind < 1 || kind > set.count) return {};
-  const std::uint32_t* first = large ? baked::kLargeTilePixels : baked::kRegularTilePixels;
-  return InPlace(first + (kind - 1) * set.PicturePixels(), set);
+  const std::uint32_t* first = twice
+                                   ? large ? baked::kLargeTile2xPixels : baked::kRegularTile2xPixels
+                               : large ? baked::kLargeTilePixels
+                                       : baked::kRegularTilePixels;
+  QImage picture = InPlace(first + (kind - 1) * set.PicturePixels(), set);
+  if (twice) picture.setDevicePixelRatio(2.0);
+  return picture;
 }
 
 QImage BakedIcon(int size) {

@@ -1,4 +1,5 @@
-// Loads the tile pictures and prepares their transparent and highlighted versions.
+// The tile pictures as pixmaps over the pixels baked into the program, and their highlighted
+// versions.
 #include "display/tile_image_list.h"
 
 #include <QApplication>
@@ -6,9 +7,7 @@
 #include <QPainter>
 #include <QPalette>
 
-#include "assets/asset_paths.h"
 #include "assets/baked_pixels.h"
-#include "assets/tile_surround.h"
 #include "core/tile_kinds.h"
 
 namespace kestalon {
@@ -25,29 +24,14 @@ QImage Highlighted(const QImage& transparent) {
   return image;
 }
 
-// A picture of the expected pixel size with its surround transparent, or a null image. At
-// ratio 1 it was decoded when the program was built; twice-size pictures, which only a screen
-// of high pixel density needs, are decoded here, the format named so that it is not guessed.
-QImage LoadPicture(bool large, int kind, bool hiDpi, QSize pixelSize) {
-  if (!hiDpi) return BakedTilePicture(large, kind);
-  const QImage image(TilePicturePath(large, kind, hiDpi), "PNG");
-  if (image.size() != pixelSize) return {};
-  QImage picture = WithWhiteTransparent(image);
-  picture.setDevicePixelRatio(2.0);
-  return picture;
-}
-
 }  // namespace
 
-TileImageList::TileImageList(bool large)
-    : large_(large), pictureSize_(large ? QSize(72, 63) : QSize(48, 42)) {}
+TileImageList::TileImageList(bool large) : large_(large) {}
 
 void TileImageList::Load(bool hiDpi, Pictures& set) {
   set.loaded = true;
   for (int kind = 1; kind <= kKindCount; ++kind) {
-    const QImage picture = LoadPicture(large_, kind, hiDpi, pictureSize_ * (hiDpi ? 2 : 1));
-    if (picture.isNull()) continue;
-    set.transparent[kind] = QPixmap::fromImage(picture);
+    set.transparent[kind] = QPixmap::fromImage(BakedTilePicture(large_, kind, hiDpi));
   }
 }
 

@@ -1,6 +1,6 @@
-// kestalon_bake: decodes the pictures the game shows at start-up (both tile sets at pixel ratio
-// 1, their white surround made transparent, and the window icons) from the PNGs compiled into
-// it, and writes them as the C++ arrays that assets/baked_pixel_arrays.h declares.
+// kestalon_bake: decodes the tile pictures (both sizes, plain and twice-size, their white surround
+// made transparent) and the window icons from the PNGs compiled into it, and writes them as the
+// C++ arrays that assets/baked_pixel_arrays.h declares.
 //   kestalon_bake OUT.cpp
 #include <QImage>
 #include <QSaveFile>
@@ -10,7 +10,7 @@
 
 #include "assets/asset_paths.h"
 #include "assets/baked_pixel_arrays.h"
-#include "assets/tile_surround.h"
+#include "tools/bake/tile_surround.h"
 
 namespace {
 
@@ -23,8 +23,8 @@ struct BakedArray {
   std::function<QImage(int)> picture;
 };
 
-QImage Tile(bool large, int index) {
-  return kestalon::WithWhiteTransparent(QImage(kestalon::TilePicturePath(large, index + 1)));
+QImage Tile(bool large, int index, bool twice = false) {
+  return kestalon::WithWhiteTransparent(QImage(kestalon::TilePicturePath(large, index + 1, twice)));
 }
 
 QImage Icon(int size) {
@@ -65,6 +65,8 @@ int main(int argc, char** argv) {
   const BakedArray arrays[] = {
       {"kRegularTilePixels", kRegularTiles, [](int i) { return Tile(false, i); }},
       {"kLargeTilePixels", kLargeTiles, [](int i) { return Tile(true, i); }},
+      {"kRegularTile2xPixels", kRegularTiles2x, [](int i) { return Tile(false, i, true); }},
+      {"kLargeTile2xPixels", kLargeTiles2x, [](int i) { return Tile(true, i, true); }},
       {"kIcon16Pixels", kIcon16, [](int) { return Icon(16); }},
       {"kIcon32Pixels", kIcon32, [](int) { return Icon(32); }},
       {"kIcon48Pixels", kIcon48, [](int) { return Icon(48); }},

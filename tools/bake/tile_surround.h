@@ -6,8 +6,7 @@
 namespace kestalon {
 
 // The picture as premultiplied ARGB with every pure white pixel transparent: the pictures keep
-// pure white for their surround only. The build does this for the pictures it bakes in, the game
-// for the twice-size ones it decodes.
+// pure white for their surround only, which the board shows the green through.
 QImage WithWhiteTransparent(const QImage& picture);
 
 }  // namespace kestalon

@@ -1,5 +1,5 @@
 // The tile pictures' white surround made transparent.
-#include "assets/tile_surround.h"
+#include "tools/bake/tile_surround.h"
 
 namespace kestalon {
 
