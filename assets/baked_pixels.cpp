@@ -15,14 +15,12 @@ QImage InPlace(const std::uint32_t* pixels, const baked::PictureShape& shape) {
 }  // namespace
 
 QImage BakedTilePicture(bool large, int kind, bool twice) {
-  const baked::PictureShape& set = twice   ? large ? baked::kLargeTiles2x : baked::kRegularTiles2x
-                                   : large ? baked::kLargeTiles
-                                           : baked::kRegularTiles;
+  using namespace baked;
+  const PictureShape& set =
+      twice ? (large ? kLargeTiles2x : kRegularTiles2x) : (large ? kLargeTiles : kRegularTiles);
   if (kind < 1 || kind > set.count) return {};
-  const std::uint32_t* first = twice
-                                   ? large ? baked::kLargeTile2xPixels : baked::kRegularTile2xPixels
-                               : large ? baked::kLargeTilePixels
-                                       : baked::kRegularTilePixels;
+  const std::uint32_t* first = twice ? (large ? kLargeTile2xPixels : kRegularTile2xPixels)
+                                     : (large ? kLargeTilePixels : kRegularTilePixels);
   QImage picture = InPlace(first + (kind - 1) * set.PicturePixels(), set);
   if (twice) picture.setDevicePixelRatio(2.0);
   return picture;
