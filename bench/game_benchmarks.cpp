@@ -1,8 +1,11 @@
 // The game's hot operations, offscreen, in Google Benchmark: drawing the board at both tile
-// sizes, dealing, counting the moves of a full board, saving and loading. Repetitions, median
-// aggregates and JSON output come from Google Benchmark's own flags (see scripts/bench.sh).
+// sizes (the first draw of a new board widget, which makes its pictures, and every later one),
+// dealing, counting the moves of a full board, saving and loading. Repetitions, median aggregates
+// and JSON output come from Google Benchmark's own flags (see scripts/bench.sh).
 #include <QApplication>
 #include <QTemporaryDir>
+
+#include <memory>
 
 #include <benchmark/benchmark.h>
 
@@ -41,6 +44,17 @@ void DrawWholeBoard(Under under) {
   under.board.DrawBoard(0);
 }
 
+// A board widget of its own showing the game, not drawn yet.
+std::unique_ptr<BoardWidget> NewBoard(Under under, bool large) {
+  auto board = std::make_unique<BoardWidget>(under.game);
+  board->SetTileSize(large);
+  return board;
+}
+
+void DrawFirstTime(BoardWidget& board) {
+  board.DrawBoard(0);
+}
+
 int CountMoves(Under under) {
   CheckAvailableMoves(under.game);
   return under.game.AvailableMoves;
@@ -61,6 +75,20 @@ void DrawBoardAtSize(benchmark::State& state, Under under, bool large) {
   DealFullBoard(under);
   QCoreApplication::processEvents();
   for (auto _ : state) DrawWholeBoard(under);
+}
+
+// Only the first draw is timed: the widget is made and destroyed with the clock stopped.
+void FirstDrawAtSize(benchmark::State& state, Under under, bool large) {
+  DealFullBoard(under);
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::unique_ptr<BoardWidget> board = NewBoard(under, large);
+    state.ResumeTiming();
+    DrawFirstTime(*board);
+    state.PauseTiming();
+    board.reset();
+    state.ResumeTiming();
+  }
 }
 
 void DealOnceEach(benchmark::State& state, Under under) {
@@ -98,6 +126,9 @@ void RegisterAll(Under under) {
   };
   add("BM_DrawBoardLarge", [](benchmark::State& s, Under u) { DrawBoardAtSize(s, u, true); });
   add("BM_DrawBoardRegular", [](benchmark::State& s, Under u) { DrawBoardAtSize(s, u, false); });
+  add("BM_FirstDrawBoardLarge", [](benchmark::State& s, Under u) { FirstDrawAtSize(s, u, true); });
+  add("BM_FirstDrawBoardRegular",
+      [](benchmark::State& s, Under u) { FirstDrawAtSize(s, u, false); });
   add("BM_DealNewGame", DealOnceEach);
   add("BM_CountMovesOfFullBoard", CountMovesOfFullBoard);
   add("BM_SaveGame", SaveGame);

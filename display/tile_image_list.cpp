@@ -1,4 +1,5 @@
-// Loads the tile pictures and prepares their transparent and highlighted versions.
+// The tile pictures as pixmaps over the pixels baked into the program, and their highlighted
+// versions.
 #include "display/tile_image_list.h"
 
 #include <QApplication>
@@ -6,23 +7,11 @@
 #include <QPainter>
 #include <QPalette>
 
-#include "assets/asset_paths.h"
+#include "assets/baked_pixels.h"
 #include "core/tile_kinds.h"
 
 namespace kestalon {
 namespace {
-
-// The pictures' surround is pure white; it is the mask colour, so it becomes transparent.
-QImage WithWhiteTransparent(const QImage& picture) {
-  QImage image = picture.convertToFormat(QImage::Format_ARGB32);
-  for (int y = 0; y < image.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < image.width(); ++x) {
-      if ((line[x] & 0x00FFFFFFu) == 0x00FFFFFFu) line[x] = 0;
-    }
-  }
-  return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
 
 // The selected style: the tile itself (not its surround) blended with the highlight colour.
 QImage Highlighted(const QImage& transparent) {
@@ -35,25 +24,14 @@ QImage Highlighted(const QImage& transparent) {
   return image;
 }
 
-// A picture of the expected pixel size, or a null image.
-QImage LoadPicture(bool large, int kind, bool hiDpi, QSize pixelSize) {
-  QImage image(TilePicturePath(large, kind, hiDpi));
-  if (image.size() != pixelSize) return {};
-  image.setDevicePixelRatio(hiDpi ? 2.0 : 1.0);
-  return image;
-}
-
 }  // namespace
 
-TileImageList::TileImageList(bool large)
-    : large_(large), pictureSize_(large ? QSize(72, 63) : QSize(48, 42)) {}
+TileImageList::TileImageList(bool large) : large_(large) {}
 
 void TileImageList::Load(bool hiDpi, Pictures& set) {
   set.loaded = true;
   for (int kind = 1; kind <= kKindCount; ++kind) {
-    const QImage picture = LoadPicture(large_, kind, hiDpi, pictureSize_ * (hiDpi ? 2 : 1));
-    if (picture.isNull()) continue;
-    set.transparent[kind] = QPixmap::fromImage(WithWhiteTransparent(picture));
+    set.transparent[kind] = QPixmap::fromImage(BakedTilePicture(large_, kind, hiDpi));
   }
 }
 

@@ -1,5 +1,5 @@
 // One set of 42 tile pictures, with white made transparent and a highlighted version of each,
-// decoded when first drawn at the pixel density in use.
+// made into pixmaps when first drawn at the pixel density in use.
 #pragma once
 
 #include <array>
@@ -17,12 +17,10 @@ enum class DrawStyle { Transparent = 1, Selected = 2 };
 
 class TileImageList {
  public:
-  // The pictures of one tile size from the compiled-in artwork; nothing is decoded yet.
+  // The pictures of one tile size from the compiled-in artwork; nothing is made yet.
   explicit TileImageList(bool large);
 
   bool large() const { return large_; }
-  // Picture size in logical pixels (72 x 63 or 48 x 42).
-  QSize pictureSize() const { return pictureSize_; }
   // Draws picture kind (1..42) with its top-left corner at (x, y); other kinds draw nothing.
   // A surface of high pixel density gets the twice-size picture.
   void Draw(QPainter& painter, TileKind kind, int x, int y, DrawStyle style);
@@ -37,8 +35,7 @@ class TileImageList {
   void Load(bool hiDpi, Pictures& set);
 
   bool large_;
-  QSize pictureSize_;
-  // A cache of decoded pictures: plain and twice-size, each decoded on first use.
+  // The pictures, plain and twice-size, each set made on first use.
   Pictures normal_;
   Pictures doubled_;
 };

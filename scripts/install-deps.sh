@@ -19,7 +19,7 @@ if [[ "${1:-}" == "--test" || "${1:-}" == "--bench" ]]; then
   )
 fi
 if [[ "${1:-}" == "--bench" ]]; then
-  packages+=(libbenchmark-dev hyperfine time libx11-dev libxtst-dev)
+  packages+=(libbenchmark-dev hyperfine time libx11-dev libxtst-dev valgrind)
 fi
 if [[ "${1:-}" == "--art" ]]; then
   packages+=(fonts-noto-cjk)

@@ -12,7 +12,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
-#include "assets/asset_paths.h"
+#include "assets/baked_pixels.h"
 #include "core/rules.h"
 #include "dialogs/dialogs.h"
 #include "display/board_widget.h"
@@ -77,8 +77,8 @@ KestalonForm::KestalonForm(std::unique_ptr<RandomSource> random, const QString& 
   setWindowTitle(QStringLiteral("PC Kestalon"));
   QIcon icon;
   // The sizes a window frame and task switcher show; the desktop takes larger ones from
-  // the installed icon theme. Each size given here is decoded at start-up.
-  for (int size : {16, 32, 48}) icon.addFile(IconPath(size));
+  // the installed icon theme. These were decoded when the program was built.
+  for (int size : {16, 32, 48}) icon.addPixmap(QPixmap::fromImage(BakedIcon(size)));
   setWindowIcon(icon);
 
   InstallCheckMenuItemAccessibility();
