@@ -1,6 +1,7 @@
 // The committed artwork the game cannot do without: tile pictures of the exact sizes with no
 // white inside a tile, the 42 kinds distinct and in the same order in every set, square
-// icons, and sounds in the one format the sound player loads.
+// icons, and sounds in the one format the sound player loads; and the pictures as the build
+// bakes them into the program.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -10,6 +11,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <vector>
+
+#include "assets/baked_pixels.h"
 
 namespace {
 
@@ -65,6 +68,26 @@ TEST(TilePictures, ExactSizesNoHolesTheSameDistinctKindsInEverySet) {
         const auto distance = [&](const QImage& r) { return Distance(picture.scaled(48, 42), r); };
         EXPECT_EQ(std::ranges::min_element(regular, {}, distance) - regular.begin(), kind - 1);
       }
+}
+
+// Each baked tile picture is its committed picture, every pixel as drawn but the white
+// surround, which is transparent; each baked icon is its committed icon.
+TEST(BakedPictures, AreTheCommittedOnesWithTheSurroundTransparent) {
+  for (bool large : {false, true})
+    for (bool twice : {false, true})
+      for (int kind = 1; kind <= 42; ++kind) {
+        const QImage drawn = Tile(large, twice, kind);
+        QImage expected = drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < drawn.height(); ++y)
+          for (int x = 0; x < drawn.width(); ++x)
+            if (drawn.pixel(x, y) == kWhite) expected.setPixel(x, y, 0);
+        EXPECT_EQ(kestalon::BakedTilePicture(large, kind, twice), expected)
+            << (large ? "large " : "regular ") << twice << " " << kind;
+      }
+  for (int size : {16, 32, 48})
+    EXPECT_EQ(kestalon::BakedIcon(size),
+              QImage(QStringLiteral("icons/%1/pc-kestalon.png").arg(size))
+                  .convertToFormat(QImage::Format_ARGB32_Premultiplied));
 }
 
 TEST(ProgramIcon, EverySizeIsSquare) {
