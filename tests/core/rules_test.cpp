@@ -1,8 +1,8 @@
 // The rules core on game values: which tiles match and are free, and which a removal freed; a
-// press, with what it reports;
-// dealing and the move record (a fresh state and a new board every deal, guarded ends, the Game
-// menu's items), and random play over it all, which checks the boards back and forth. Listing
-// the moves is checked through Show Moves (kestalon_form_tests), counting them in every suite.
+// press, with what it reports; dealing and the move record (a fresh state and a new board every
+// deal, guarded ends, the Game menu's items), and random play over it all, which checks the
+// boards back and forth. Listing the moves is checked through Show Moves (kestalon_form_tests),
+// counting them in every suite.
 #include <gtest/gtest.h>
 
 #include <array>
