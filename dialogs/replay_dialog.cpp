@@ -2,7 +2,6 @@
 #include "dialogs/replay_dialog.h"
 
 #include <QPushButton>
-#include <QToolButton>
 
 #include "core/rules.h"
 #include "dialogs/dialog_widgets.h"
@@ -34,9 +33,7 @@ ReplayDialog::ReplayDialog(Game& game, BoardView board, QWidget* parent)
 
   connect(spinner_, &UpDownControl::decreaseClicked, this, &ReplayDialog::StepBack);
   connect(spinner_, &UpDownControl::increaseClicked, this, &ReplayDialog::StepForward);
-  // Down on the number box steps back, Up steps forward.
-  connect(numberBox_, &NumberBox::downPressed, spinner_->decreaseButton(), &QToolButton::click);
-  connect(numberBox_, &NumberBox::upPressed, spinner_->increaseButton(), &QToolButton::click);
+  spinner_->TakeUpAndDownFrom(numberBox_);  // Down steps back, Up steps forward
   connect(okButton_, &QPushButton::clicked, this, &ReplayDialog::accept);
 }
 

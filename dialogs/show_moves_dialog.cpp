@@ -2,7 +2,6 @@
 #include "dialogs/show_moves_dialog.h"
 
 #include <QPushButton>
-#include <QToolButton>
 #include <algorithm>
 
 #include "core/rules.h"
@@ -30,8 +29,7 @@ ShowMovesDialog::ShowMovesDialog(Game& game, BoardView board, QWidget* parent)
     numberBox_->setText(QString::number(value));
     board_.say(ListingMessage());
   });
-  connect(numberBox_, &NumberBox::upPressed, spinner_->increaseButton(), &QToolButton::click);
-  connect(numberBox_, &NumberBox::downPressed, spinner_->decreaseButton(), &QToolButton::click);
+  spinner_->TakeUpAndDownFrom(numberBox_);
   connect(playButton_, &QPushButton::clicked, this, &ShowMovesDialog::Play);
 }
 

@@ -4,6 +4,8 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "dialogs/number_box.h"
+
 namespace kestalon {
 namespace {
 
@@ -40,6 +42,11 @@ void UpDownControl::setRange(int minimum, int maximum) {
 
 void UpDownControl::setValue(int value) {
   value_ = std::clamp(value, minimum_, maximum_);
+}
+
+void UpDownControl::TakeUpAndDownFrom(NumberBox* box) {
+  connect(box, &NumberBox::upPressed, increase_, &QToolButton::click);
+  connect(box, &NumberBox::downPressed, decrease_, &QToolButton::click);
 }
 
 void UpDownControl::step(int delta) {

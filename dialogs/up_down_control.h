@@ -7,6 +7,8 @@ class QToolButton;
 
 namespace kestalon {
 
+class NumberBox;
+
 // Each click on the left (decrease) or right (increase) arrow is reported once. The
 // control also keeps a value: a click moves it by 1 within the range and reports the new
 // value through stepped(), whether or not it changed, so that its user can write it out.
@@ -23,6 +25,8 @@ class UpDownControl : public QWidget {
   int value() const { return value_; }
   // Sets the value (brought into the range) without reporting anything.
   void setValue(int value);
+  // Up and Down on the box click the increase and decrease arrows.
+  void TakeUpAndDownFrom(NumberBox* box);
 
   QToolButton* decreaseButton() const { return decrease_; }
   QToolButton* increaseButton() const { return increase_; }

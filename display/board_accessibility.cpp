@@ -190,11 +190,7 @@ QAccessibleInterface* BoardFactory(const QString&, QObject* object) {
 }  // namespace
 
 void InstallBoardAccessibility() {
-  static const bool installed = [] {
-    QAccessible::installFactory(BoardFactory);
-    return true;
-  }();
-  Q_UNUSED(installed);
+  QAccessible::installFactory(BoardFactory);  // Qt installs a factory only once
 }
 
 void AnnounceBoardChange(BoardWidget* board) {

@@ -83,11 +83,7 @@ QAccessibleInterface* CheckMenuItemFactory(const QString&, QObject* object) {
 }  // namespace
 
 void InstallCheckMenuItemAccessibility() {
-  static const bool installed = [] {
-    QAccessible::installFactory(CheckMenuItemFactory);
-    return true;
-  }();
-  Q_UNUSED(installed);
+  QAccessible::installFactory(CheckMenuItemFactory);  // Qt installs a factory only once
 }
 
 }  // namespace kestalon
