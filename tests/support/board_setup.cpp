@@ -2,6 +2,7 @@
 #include "tests/support/board_setup.h"
 
 #include <algorithm>
+#include <array>
 
 #include "core/rules.h"
 
@@ -36,6 +37,40 @@ BoardTiles BoardWithoutMoves() {
     const int kind = IsFree(full, p) ? (freeTiles++ == 0 ? 1 : 7 + freeTiles)
                                      : (rest < 7 ? 2 + rest++ : 9 + (rest++ - 7) % 34);
     board[p] = static_cast<TileKind>(kind);
+  }
+  return board;
+}
+
+BoardTiles DealBuiltBackwards(std::mt19937& random) {
+  std::vector<Position> order;  // the positions as they were taken away, pair by pair
+  while (order.size() < kPositionCount) {
+    Game game;
+    game.Board.fill(1);
+    game.Board[0] = 0;
+    order.clear();
+    for (;;) {
+      std::vector<Position> free;
+      for (Position p = 1; p <= kPositionCount; ++p)
+        if (IsFreeTile(game, p)) free.push_back(p);
+      if (free.size() < 2) break;  // stuck before the end: start again
+      std::shuffle(free.begin(), free.end(), random);
+      for (int i = 0; i < 2; ++i) {
+        order.push_back(free[i]);
+        game.Board[free[i]] = 0;
+      }
+    }
+  }
+  // Each kind's two pairs, in a random order of the 72 pairs.
+  std::vector<int> classes;
+  for (int c = 0; c < 36; ++c) classes.insert(classes.end(), {c, c});
+  std::shuffle(classes.begin(), classes.end(), random);
+  BoardTiles board{};
+  std::array<int, 36> seen{};
+  for (int pair = 0; pair < kPairCount; ++pair) {
+    const int c = classes[pair];
+    const int first = c < 2 ? 1 + 4 * c + 2 * seen[c]++ : 7 + c;  // flowers, seasons, kinds
+    board[order[2 * pair]] = static_cast<TileKind>(first);
+    board[order[2 * pair + 1]] = static_cast<TileKind>(c < 2 ? first + 1 : first);
   }
   return board;
 }

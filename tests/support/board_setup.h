@@ -2,6 +2,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -27,6 +28,11 @@ struct ScriptedRandom final : RandomSource {
 std::vector<float> RandomSequenceDealing(const BoardTiles& board);
 // A full board on which no free tile matches another.
 BoardTiles BoardWithoutMoves();
+
+// A full board built backwards, so that it can be won: pairs of positions taken away from a
+// full board as a game would, each pair while both are free, then each pair given one kind
+// (or two flowers, or two seasons), each kind twice.
+BoardTiles DealBuiltBackwards(std::mt19937& random);
 
 // The board a deal lays out when it draws the pool in order (as counted, nothing picked, no
 // move made): kinds 1..42 at positions 1..42, then kinds 9..42 again at 43..76, 77..110 and
