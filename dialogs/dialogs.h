@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "core/game.h"
+#include "core/hint.h"
 #include "core/outcomes.h"
 
 class QWidget;
@@ -29,6 +30,11 @@ void OpenReplay(QWidget* mainWindow, Game& game, const BoardView& board);
 void OpenStatus(QWidget* mainWindow, const Game& game);
 void OpenAbout(QWidget* mainWindow);
 void OpenRules(QWidget* mainWindow);
+
+// The Hint's answer when it has no move: a message box titled "PC Kestalon - Hint" that says
+// the game is lost (offering the Undo steps back to a winnable position, or a new game) or
+// could not be told in time. True when the player took what it offered.
+bool ShowHintAnswer(QWidget* mainWindow, const Hint& hint);
 
 // The result dialog of a won or lost game. Its New Game button runs newGame (which deals and
 // draws) while the dialog is still open, then closes it.

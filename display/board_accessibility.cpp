@@ -69,7 +69,7 @@ class TileAccessible final : public BoardPartAccessible {
     if (t == QAccessible::Name)
       return QString::fromStdString(TileKindName(board_->game().Board[pos_]));
     if (t == QAccessible::Description) {
-      return IsFree(board_->game(), pos_) ? BoardWidget::tr("free") : BoardWidget::tr("blocked");
+      return TileDescription(board_->game(), pos_);
     }
     return {};
   }

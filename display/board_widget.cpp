@@ -123,6 +123,39 @@ bool BoardWidget::TypeAhead(const QKeyEvent& event) {
   return true;
 }
 
+bool BoardWidget::ShapeKey(const QKeyEvent& event) {
+  const QString text = event.text();
+  const bool pageKey = event.key() == Qt::Key_PageUp || event.key() == Qt::Key_PageDown;
+  if (!pageKey && text != QLatin1String("=") && text != QLatin1String("/") &&
+      text != QLatin1String("?")) {
+    return false;
+  }
+  lastTyped_.invalidate();
+  if (text == QLatin1String("?")) {
+    emit HintRequested();
+  } else if (text == QLatin1String("/")) {
+    Announce(BoardSummaryMessage(game_));
+  } else if (pageKey) {
+    const bool up = event.key() == Qt::Key_PageUp;
+    if (!cursor_.MoveInPile(up, game_)) Announce(PileEndMessage(up, game_.Board[cursor_.pos()]));
+  } else {
+    const Position before = cursor_.pos();
+    const Position wanted = game_.SelectedPos != 0 ? game_.SelectedPos : before;
+    if (!cursor_.MoveToMatch(game_)) {
+      Announce(NoFreeMatchMessage(game_.Board[wanted]));
+    } else if (cursor_.pos() == before) {
+      Announce(TileWords(game_, before));  // the cursor stays: nothing else says the tile
+    }
+  }
+  ShowCursorMoves();
+  return true;
+}
+
+void BoardWidget::PutCursorOn(Position pos) {
+  cursor_.MoveTo(pos);
+  ShowCursorMoves();
+}
+
 void BoardWidget::ShowCursorMoves() {
   const Position pos = cursor_.pos();
   const TileKind kind = pos != 0 ? game_.Board[pos] : TileKind{0};
@@ -171,7 +204,7 @@ void BoardWidget::keyPressEvent(QKeyEvent* event) {
   }
   const std::optional<BoardKey> key = BoardKeyFor(*event);
   if (!key) {
-    if (!TypeAhead(*event)) QWidget::keyPressEvent(event);
+    if (!ShapeKey(*event) && !TypeAhead(*event)) QWidget::keyPressEvent(event);
     return;
   }
   lastTyped_.invalidate();  // any other board key ends a type-ahead search

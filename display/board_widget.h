@@ -39,6 +39,9 @@ class BoardWidget : public QWidget {
   // The surface that drawing goes into, sized in logical pixels.
   const QPixmap& Surface() const { return surface_; }
 
+  // Puts the keyboard cursor on a present tile, as a board key would.
+  void PutCursorOn(Position pos);
+
   // Says message through the player's screen reader, in its own voice and rate. Between a
   // dialog's closing and the board's getting the keyboard back, the message waits for the
   // board: a screen reader would cut it short to say where the keyboard went.
@@ -53,6 +56,8 @@ class BoardWidget : public QWidget {
   // The right button (at the pointer), the Menu key or Shift+F10 (beside the cursor): the
   // Game menu wanted at a global position.
   void MenuRequested(QPoint globalPos);
+  // ? on the board: a hint wanted.
+  void HintRequested();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -72,6 +77,9 @@ class BoardWidget : public QWidget {
   void ShowCursorMoves();
   // A letter or digit typed on the board; false for any other key.
   bool TypeAhead(const QKeyEvent& event);
+  // The keys that say where tiles lie: = (the next free match), Page Up and Page Down (up and
+  // down a pile), / (the board in brief) and ? (a hint); false for any other key.
+  bool ShapeKey(const QKeyEvent& event);
   TileImageList& Pictures();
 
   const Game& game_;

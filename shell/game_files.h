@@ -26,6 +26,7 @@ QString SaveGameCommand(QWidget* mainWindow, const Game& game);
 struct OptionFlags {
   bool sound = true;
   bool largeTiles = false;
+  bool winnableDeals = false;
 };
 // Applies a valid settings file over flags; false (flags untouched) when there is none.
 // Where it is looked for, for a program in programDir: shell/settings_location.h.

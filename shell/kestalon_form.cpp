@@ -13,7 +13,9 @@
 #include <QScreen>
 
 #include "assets/baked_pixels.h"
+#include "core/hint.h"
 #include "core/rules.h"
+#include "core/winnable_deal.h"
 #include "dialogs/dialogs.h"
 #include "display/board_widget.h"
 #include "display/spoken_messages.h"
@@ -89,6 +91,7 @@ KestalonForm::KestalonForm(std::unique_ptr<RandomSource> random, const QString& 
   // The mouse and the board keys reach the game by the same road.
   connect(board_, &BoardWidget::TilePressed, this, &KestalonForm::PressTile);
   connect(board_, &BoardWidget::MenuRequested, this, &KestalonForm::PopupGameMenuAt);
+  connect(board_, &BoardWidget::HintRequested, this, &KestalonForm::ShowHint);
   // The board keeps the keyboard: Qt gives it back whenever a dialog or menu closes.
   board_->setFocus();
   BuildMenus();
@@ -109,6 +112,8 @@ void KestalonForm::BuildMenus() {
           this, [this] { OpenStatus(this, game_); });
   connect(AddItem(menusGame_, "Menus_Game_Show", QStringLiteral("Show  Available Moves")),
           &QAction::triggered, this, &KestalonForm::ShowMoves);
+  connect(AddItem(menusGame_, "Menus_Game_Hint", QStringLiteral("&Hint")), &QAction::triggered,
+          this, &KestalonForm::ShowHint);
   AddSeparator(menusGame_, "Menus_Seperator2");
   menusGameReplay_ = AddItem(menusGame_, "Menus_Game_Replay", QStringLiteral("Replay Moves"));
   connect(menusGameReplay_, &QAction::triggered, this, &KestalonForm::Replay);
@@ -129,6 +134,10 @@ void KestalonForm::BuildMenus() {
           [this](bool on) { board_->Announce(on ? tr("Sound on") : tr("Sound off")); });
   optlargetiles_ = AddCheckItem(options, "optlargetiles", QStringLiteral("Large Tiles"));
   connect(optlargetiles_, &QAction::triggered, this, &KestalonForm::ToggleLargeTiles);
+  optwinnabledeals_ = AddCheckItem(options, "optwinnabledeals", QStringLiteral("Winnable Deals"));
+  connect(optwinnabledeals_, &QAction::triggered, this, [this](bool on) {
+    board_->Announce(on ? tr("Winnable deals on") : tr("Winnable deals off"));
+  });
   AddSeparator(options, "Opts_Seperator");
   connect(AddItem(options, "Menus_Options_Savesettings", QStringLiteral("Save Settings")),
           &QAction::triggered, this, &KestalonForm::SaveSettings);
@@ -150,12 +159,14 @@ void KestalonForm::FormLoad(const QStringList& arguments) {
   // Defaults, in force unless the settings file says otherwise.
   optsound_->setChecked(true);
   optlargetiles_->setChecked(false);
+  optwinnabledeals_->setChecked(false);
   UseRegularTiles();
 
-  OptionFlags flags{optsound_->isChecked(), optlargetiles_->isChecked()};
+  OptionFlags flags{optsound_->isChecked(), optlargetiles_->isChecked(), false};
   if (ReadSettingsFile(programDir_, flags)) {
     optsound_->setChecked(flags.sound);
     optlargetiles_->setChecked(flags.largeTiles);
+    optwinnabledeals_->setChecked(flags.winnableDeals);
     if (flags.largeTiles) {
       UseLargeTiles();
     } else {
@@ -166,7 +177,7 @@ void KestalonForm::FormLoad(const QStringList& arguments) {
   // A saved game named on the command line, else (or if it cannot be loaded) a new deal.
   const std::string name = ParseCommandLine(arguments.join(QLatin1Char(' ')).toStdString());
   if (name.empty() || !FileExists(name) || !LoadGameFile(QString::fromStdString(name), game_)) {
-    const EndCheck check = DealNewGame(game_, *random_);
+    const EndCheck check = Deal();
     PlayGameSound(check.sound);
     ShowResults(check.end);
   }
@@ -218,7 +229,7 @@ void KestalonForm::ShowResults(GameEnd end) {
   while (end != GameEnd::Playing) {
     std::optional<GameEnd> dealt;
     ShowResultDialog(this, end, [this, &dealt] {
-      const EndCheck check = DealNewGame(game_, *random_);
+      const EndCheck check = Deal();
       PlayGameSound(check.sound);
       DrawBoard();
       dealt = check.end;
@@ -231,8 +242,37 @@ void KestalonForm::ShowResults(GameEnd end) {
 
 // A deal, Undo and Redo announce the game's end before they draw: Redo of the last pair shows
 // the win before the empty board.
+EndCheck KestalonForm::Deal() {
+  if (!optwinnabledeals_->isChecked()) return DealNewGame(game_, *random_);
+  return DealWinnableGame(game_, *random_, solver_).check;
+}
+
 void KestalonForm::NewGame() {
-  ShowChange(BoardChange::NewGame, DealNewGame(game_, *random_));
+  ShowChange(BoardChange::NewGame, Deal());
+}
+
+// A move that keeps the game winnable is shown as Show Moves shows its move, its first tile
+// picked and the cursor on its second; any other answer opens a message box.
+void KestalonForm::ShowHint() {
+  const Hint hint = FindHint(game_, solver_);
+  if (hint.answer == HintAnswer::Winnable) {
+    const auto [first, second] = hint.move;
+    if (first == 0) return;  // nothing left on the board
+    DropPick(game_);
+    kestalon::PressTile(game_, first);
+    board_->Announce(HintMessage(game_, first, second));
+    DrawBoard(first, second);
+    board_->PutCursorOn(second);
+    return;
+  }
+  if (!ShowHintAnswer(this, hint)) return;
+  if (hint.answer == HintAnswer::Lost && hint.undoSteps > 0) {
+    std::optional<EndCheck> check;
+    for (int i = 0; i < hint.undoSteps; ++i) check = kestalon::Undo(game_);
+    if (check) ShowChange(BoardChange::Undone, *check);
+  } else {
+    NewGame();
+  }
 }
 
 void KestalonForm::Undo() {
@@ -312,7 +352,9 @@ void KestalonForm::ToggleLargeTiles() {
 }
 
 void KestalonForm::SaveSettings() {
-  if (SaveSettingsCommand(this, programDir_, {optsound_->isChecked(), optlargetiles_->isChecked()}))
+  if (SaveSettingsCommand(
+          this, programDir_,
+          {optsound_->isChecked(), optlargetiles_->isChecked(), optwinnabledeals_->isChecked()}))
     board_->Announce(tr("Settings saved"));
 }
 

@@ -10,6 +10,7 @@
 #include "core/game.h"
 #include "core/outcomes.h"
 #include "core/random_source.h"
+#include "core/solver.h"
 #include "dialogs/dialogs.h"
 #include "display/spoken_messages.h"
 #include "shell/settings_location.h"
@@ -64,7 +65,11 @@ class KestalonForm final : public QMainWindow {
   void ShowResults(GameEnd end);
   // A deal, Undo and Redo: the game's end announced, the change said, then the board drawn.
   void ShowChange(BoardChange change, const EndCheck& check);
+  // A new deal from random: one the solver proved winnable while Winnable Deals is checked.
+  EndCheck Deal();
   void NewGame();
+  // Game > Hint and ? on the board.
+  void ShowHint();
   void Undo();
   void Redo();
   // The board as the review dialogs draw on it and speak through it.
@@ -83,12 +88,15 @@ class KestalonForm final : public QMainWindow {
 
   Game game_;
   std::unique_ptr<RandomSource> random_;
+  // Kept from one hint to the next: what it proved of this deal, and its last winning line.
+  Solver solver_;
   QString programDir_;
   SoundPlayer* sounds_ = new SoundPlayer(this);
   BoardWidget* board_ = nullptr;
   QMenu* menusGame_ = nullptr;
   QAction* optsound_ = nullptr;
   QAction* optlargetiles_ = nullptr;
+  QAction* optwinnabledeals_ = nullptr;
   QAction* menusGameRedo_ = nullptr;
   QAction* menusGameUndo_ = nullptr;
   QAction* menusGameReplay_ = nullptr;

@@ -18,7 +18,8 @@ bool ApplySettingsFrom(const QString& path, OptionFlags& flags) {
   // A missing file, a folder or anything else that is not a regular file is not read.
   if (path.isEmpty()) return false;
   QByteArray bytes;
-  if (!ReadFileHead(path, static_cast<qint64>(kSettingsFileSize), bytes, nullptr)) return false;
+  if (!ReadFileHead(path, static_cast<qint64>(kSettingsLongestFileSize), bytes, nullptr))
+    return false;
   const auto settings =
       DecodeSettings(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                static_cast<std::size_t>(bytes.size())));
@@ -26,6 +27,7 @@ bool ApplySettingsFrom(const QString& path, OptionFlags& flags) {
   // A flag cut off by the end of a short file keeps its default.
   flags.sound = settings->sound.value_or(flags.sound);
   flags.largeTiles = settings->largeTiles.value_or(flags.largeTiles);
+  flags.winnableDeals = settings->winnableDeals.value_or(false);
   return true;
 }
 
@@ -39,7 +41,7 @@ bool WriteSettingsTo(const QString& path, OptionFlags flags, QString* error) {
                  .arg(QFileInfo(path).absolutePath());
     return false;
   }
-  const auto bytes = EncodeSettings(flags.sound, flags.largeTiles);
+  const auto bytes = EncodeSettings(flags.sound, flags.largeTiles, flags.winnableDeals);
   return WriteFileAtomically(path,
                              QByteArrayView(reinterpret_cast<const char*>(bytes.data()),
                                             static_cast<qsizetype>(bytes.size())),

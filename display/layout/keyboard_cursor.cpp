@@ -107,6 +107,40 @@ bool KeyboardCursor::TypeAhead(char letter, bool follows, const Game& game) {
   return found != 0;
 }
 
+bool KeyboardCursor::MoveInPile(bool up, const Game& game) {
+  if (pos_ == 0) {
+    pos_ = NextFreeTile(game, 0);
+    return true;
+  }
+  Position next = 0;
+  if (up) {
+    next = TileNeighbours[pos_].above;
+  } else {
+    for (Position p = 1; p <= kPositionCount && next == 0; ++p)
+      if (TileNeighbours[p].above == pos_) next = p;
+  }
+  if (next == 0 || game.Board[next] <= 0) return false;
+  pos_ = next;
+  return true;
+}
+
+bool KeyboardCursor::MoveToMatch(const Game& game) {
+  const Position wanted = game.SelectedPos != 0 ? game.SelectedPos : pos_;
+  if (wanted == 0) {
+    pos_ = NextFreeTile(game, 0);
+    return true;
+  }
+  const Position from = pos_ != 0 ? pos_ : wanted;
+  for (int i = 1; i <= kPositionCount; ++i) {
+    const auto p = static_cast<Position>((from - 1 + i) % kPositionCount + 1);
+    if (p != wanted && IsFreeTile(game, p) && TilesMatch(game.Board[p], game.Board[wanted])) {
+      pos_ = p;
+      return true;
+    }
+  }
+  return false;
+}
+
 void KeyboardCursor::Settle(const Game& game) {
   if (pos_ == 0) return;
   if (game.Board[pos_] <= 0) {

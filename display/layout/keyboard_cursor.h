@@ -57,6 +57,18 @@ class KeyboardCursor {
   // The text the last TypeAhead searched for.
   const std::string& typed() const { return typed_; }
 
+  // Page Up and Page Down: onto the tile lying on the cursor's, or the tile it lies on. False,
+  // the cursor staying, when there is none. With no cursor shown, shows it as the arrows do.
+  bool MoveInPile(bool up, const Game& game);
+
+  // The next free tile, in Tab order from the cursor and wrapping round, that matches the pick
+  // or, with nothing picked, the cursor's tile. False, the cursor staying, when there is none.
+  // With neither a pick nor a cursor, shows the cursor as the arrows do.
+  bool MoveToMatch(const Game& game);
+
+  // Puts the cursor on a present tile.
+  void MoveTo(Position pos) { pos_ = pos; }
+
   // After a change of the board: a cursor whose tile has gone moves on to the next free tile
   // after it (and disappears with the last tile); one whose tile is now covered moves up onto
   // the tile lying on it.

@@ -13,13 +13,15 @@ std::optional<bool> FlagAt(std::span<const std::uint8_t> bytes, std::size_t offs
 
 }  // namespace
 
-std::array<std::uint8_t, kSettingsFileSize> EncodeSettings(bool sound, bool largeTiles) {
-  std::array<std::uint8_t, kSettingsFileSize> bytes{};
+std::vector<std::uint8_t> EncodeSettings(bool sound, bool largeTiles, bool winnableDeals) {
+  std::vector<std::uint8_t> bytes(winnableDeals ? kSettingsLongestFileSize : kSettingsFileSize);
   std::copy(kSettingsHeader.begin(), kSettingsHeader.end(), bytes.begin());
   const std::uint8_t soundByte = sound ? 0xFF : 0x00;
   const std::uint8_t largeByte = largeTiles ? 0xFF : 0x00;
   bytes[kSettingsSoundOffset] = bytes[kSettingsSoundOffset + 1] = soundByte;
   bytes[kSettingsLargeTilesOffset] = bytes[kSettingsLargeTilesOffset + 1] = largeByte;
+  if (winnableDeals)
+    bytes[kSettingsWinnableDealsOffset] = bytes[kSettingsWinnableDealsOffset + 1] = 0xFF;
   return bytes;
 }
 
@@ -29,7 +31,8 @@ std::optional<StoredSettings> DecodeSettings(std::span<const std::uint8_t> bytes
     return std::nullopt;
   }
   return StoredSettings{FlagAt(bytes, kSettingsSoundOffset),
-                        FlagAt(bytes, kSettingsLargeTilesOffset)};
+                        FlagAt(bytes, kSettingsLargeTilesOffset),
+                        FlagAt(bytes, kSettingsWinnableDealsOffset)};
 }
 
 }  // namespace kestalon

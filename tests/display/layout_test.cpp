@@ -154,5 +154,47 @@ TEST(TypeAhead, ReachesTheNextFreeTileWhoseNameAnswers) {
   }
 }
 
+// = from the cursor (0: not shown) with a pick (0: none): where the cursor goes, and whether a
+// match answered. The Circles 5 at 30 is free too.
+struct MatchCase {
+  Position from, picked, to;
+  bool found = true;
+};
+
+TEST(KeyboardCursor, MatchKeyReachesTheNextFreeMatchInTabOrder) {
+  Game game = kBoard;
+  game.Board[30] = kFirstCircle + 4;
+  const MatchCase cases[] = {
+      {1, 12, 30},         // the pick's match, past the blocked 2 and the pick itself
+      {20, 30, 12},        // wrapping round
+      {12, 0, 30},         // nothing picked: the cursor's tile's match
+      {30, 0, 12},         // and round again
+      {13, 0, 13, false},  // the only Green dragon
+      {0, 0, 1},           // no cursor, no pick: the cursor shows on the first free tile
+      {0, 30, 12},         // no cursor: from the pick
+  };
+  for (const MatchCase& c : cases) {
+    game.SelectedPos = c.picked;
+    KeyboardCursor cursor(c.from);
+    EXPECT_EQ(cursor.MoveToMatch(game), c.found) << c.from << " " << c.picked;
+    EXPECT_EQ(cursor.pos(), c.to) << c.from << " " << c.picked;
+  }
+}
+
+TEST(KeyboardCursor, PageKeysClimbAndDescendAPile) {
+  // 24 on the ground, 95 on it, 124 on top.
+  const Game pile = testing::BoardWith({{24, kRedDragon}, {95, kRedDragon}, {124, kGreenDragon}});
+  const std::tuple<Position, bool, Position, bool> cases[] = {
+      {24, true, 95, true},   {95, true, 124, true}, {124, true, 124, false},
+      {124, false, 95, true}, {95, false, 24, true}, {24, false, 24, false},
+      {0, true, 124, true},  // not shown yet: shows on the free tile
+  };
+  for (const auto& [from, up, to, moved] : cases) {
+    KeyboardCursor cursor(from);
+    EXPECT_EQ(cursor.MoveInPile(up, pile), moved) << from << (up ? " up" : " down");
+    EXPECT_EQ(cursor.pos(), to) << from << (up ? " up" : " down");
+  }
+}
+
 }  // namespace
 }  // namespace kestalon

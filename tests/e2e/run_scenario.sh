@@ -80,7 +80,7 @@ elif [[ $scenario == options ]]; then
   rw_wait "the six tiles in large pictures at large positions" board_is few_large 960x480
 
   menu o Return                # Sound off
-  menu o Down Down Return      # Save Settings
+  menu o Down Down Down Return # Save Settings
   # "Kesta Opt", then Sound off (0) and Large Tiles on (-1) as 16-bit little-endian numbers.
   rw_wait "Save Settings writes knopts.cfg" settings_are 4b65737461204f70740000ffff
 

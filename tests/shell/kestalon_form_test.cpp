@@ -7,12 +7,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <map>
+#include <random>
 
 #include "assets/asset_paths.h"
 #include "core/rules.h"
@@ -356,8 +358,19 @@ class KestalonFormTest : public QObject {
     for (const auto& [pos, name] : names) {
       QCOMPARE(Board()->child(pos - 1)->text(QAccessible::Name), QLatin1String(name));
     }
-    QCOMPARE(Board()->child(0)->text(QAccessible::Description), QStringLiteral("free"));
-    QCOMPARE(Board()->child(1)->text(QAccessible::Description), QStringLiteral("blocked"));
+    // The layer, and what blocks a blocked tile: the tile on it, the tiles on its two sides
+    // (left first), the one tile that holds the inner right end.
+    const std::pair<int, const char*> descriptions[] = {
+        {1, "free, layer 1"},
+        {2, "blocked: between Chrysanthemum and Plum, layer 1"},
+        {32, "blocked: beside Craks 7, layer 1"},
+        {95, "blocked: under Circles 7, between Craks 4 and Craks 2, layer 2"},
+        {124, "free, layer 3"},
+        {140, "blocked: under Bamboo 9, layer 4"},
+        {144, "free, layer 5"}};
+    for (const auto& [pos, description] : descriptions) {
+      QCOMPARE(Board()->child(pos - 1)->text(QAccessible::Description), QLatin1String(description));
+    }
     QCOMPARE(Board()->child(0)->rect(),
              QRect(form.board()->mapToGlobal(QPoint(512, 20)), QSize(42, 37)));
   }
@@ -374,7 +387,8 @@ class KestalonFormTest : public QObject {
     QVERIFY(Board()->child(0)->state().selected);
     Keys(Qt::Key_Left);   // onto 2, hemmed in by 1 and 3
     Keys(Qt::Key_Space);  // refused
-    QCOMPARE(form.board()->announcement(), QStringLiteral("Bamboo flower is blocked"));
+    QCOMPARE(form.board()->announcement(),
+             QStringLiteral("Bamboo flower is blocked: between Chrysanthemum and Plum"));
     // In quick succession: "ci9" reaches the Circles 9 on 58 ("ci" alone, the Circles 5 on 20).
     QTest::keyClicks(form.board(), "ci9q");
     QCOMPARE(form.board()->announcement(), QStringLiteral("No free tile q"));
@@ -447,6 +461,74 @@ class KestalonFormTest : public QObject {
     }
     form.UpdateGameMenu();
     QVERIFY(std::ranges::count(form.game().Board, 0) == 1 && !Enabled("Menus_Game_Redo"));
+  }
+
+  // Two Green dragons free, and four Red dragons: two free, two in one pile under a Green
+  // dragon. Taking the two free Red dragons first loses; the Green dragons keep it winnable.
+  void SetUpTrap() {
+    form.game() = BoardWith({{24, R}, {95, R}, {124, G}, {1, R}, {13, R}, {76, G}});
+    form.game().AvailableMoves = CountAvailableMoves(form.game());
+    form.DrawBoard();
+  }
+
+  // The hint's move is highlighted as Show Moves highlights its move, its first tile picked
+  // and the cursor on its second, and said.
+  void hintShowsAMoveThatKeepsTheGameWinnable() {
+    SetUpTrap();
+    const QImage plain = form.board()->Surface().toImage();
+    form.game().SelectedPos = 1;  // a pick made before is let go
+    QTest::keyClick(form.board(), '?');
+    const Position first = form.game().SelectedPos, second = Cursor();
+    QVERIFY((first == 76 && second == 124) || (first == 124 && second == 76));
+    const QImage shown = form.board()->Surface().toImage();
+    QVERIFY(shown.pixel(Centre(second)) != plain.pixel(Centre(second)));  // highlighted
+    QVERIFY(shown.pixel(Centre(1)) == plain.pixel(Centre(1)));
+    QCOMPARE(form.board()->announcement(),
+             QStringLiteral("Hint: Green dragon and Green dragon. The game can still be won."));
+  }
+
+  // Once the losing pair and another are gone, the hint counts the two Undo steps back to the
+  // last winnable position and its button takes them; for a lost deal it offers New Game.
+  void hintOnALostGameOffersTheUndoStepsBack() {
+    SetUpTrap();
+    RemovePair(form.game(), 1, 13);
+    RemovePair(form.game(), 76, 124);
+    RunModal<QMessageBox>([&] { form.action("Menus_Game_Hint")->trigger(); },
+                          [](QMessageBox& box) {
+                            QCOMPARE(box.windowTitle(), QStringLiteral("PC Kestalon - Hint"));
+                            QVERIFY(box.text().contains("2 Undo steps lead back"));
+                            QTest::mouseClick(box.buttons().first(), Qt::LeftButton);
+                          });
+    QCOMPARE(form.game().MoveIndex, 1);
+    QCOMPARE(form.game().Board[13], R);
+    form.game() = BoardWith({{24, R}, {95, R}});  // a deal that cannot be won
+    RunModal<QMessageBox>([&] { form.action("Menus_Game_Hint")->trigger(); },
+                          [](QMessageBox& box) {
+                            QCOMPARE(box.buttons().first()->text(), QStringLiteral("&New Game"));
+                          });
+  }
+
+  // With Winnable Deals checked, a lost deal is dealt again until one is proved winnable; the
+  // settings file then holds the flag, and stays 13 bytes without it.
+  void winnableDealsDealsAgainAndIsSaved() {
+    std::mt19937 random(3);
+    const BoardTiles winnable = DealBuiltBackwards(random);
+    std::vector<float> values = RandomSequenceDealing(BoardWithoutMoves());
+    for (float v : RandomSequenceDealing(winnable)) values.push_back(v);
+    QTemporaryDir dir;
+    for (bool checked : {false, true}) {
+      KestalonForm window(std::make_unique<ScriptedRandom>(values), dir.path());
+      window.action("optwinnabledeals")->setChecked(checked);
+      Results results{"x"};
+      if (!checked) AnswerResults(results, 1);  // the lost deal's dialog
+      window.action("Menus_Game_New")->trigger();
+      QCOMPARE(window.game().Board == winnable, checked);
+      window.action("Menus_Options_Savesettings")->trigger();
+      QFile saved(dir.filePath("knopts.cfg"));
+      QVERIFY(saved.open(QIODevice::ReadOnly));
+      QCOMPARE(saved.readAll().toHex(),
+               checked ? "4b65737461204f707400000000ffff" : "4b65737461204f707400000000");
+    }
   }
 
   // At ratio 2 the board is drawn from the twice-size pictures, and a click through the
