@@ -10,7 +10,6 @@ class QWidget;
 namespace kestalon {
 
 inline constexpr char kFileErrorTitle[] = "Error from PC Kestalon";
-inline constexpr char kNotASaveGameMessage[] = "This is not a Kestalon Save Game";
 
 // Title, file types and mode of the Load Game and Save Game dialogs.
 void PrepareLoadDialog(QFileDialog& dialog);

@@ -4,19 +4,11 @@
 #include <QString>
 
 #include "core/game.h"
+#include "shell/saved_game_file.h"
 
 class QWidget;
 
 namespace kestalon {
-
-// Reads and checks the whole saved game and replaces game with it: nothing picked, the moves
-// counted, nothing announced. Returns false, with game unchanged, when the file cannot be
-// read or is not a valid saved game; error (when given) then says why.
-bool LoadGameFile(const QString& name, Game& game, QString* error = nullptr);
-
-// Writes game to name, replacing an existing file only once the new one is complete. False,
-// with the reason in error (when given), when it could not be written.
-bool SaveGameFile(const QString& name, const Game& game, QString* error = nullptr);
 
 // The Game menu's Load Game and Save Game commands, with their file dialogs and messages.
 // Load Game returns whether game changed; Save Game the name saved under, "" when nothing was.

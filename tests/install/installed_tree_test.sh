@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks the tree cmake --install made: the bin/ link to the game, the game's folder with the
-# program, its sound module and its three sounds, the menu entry, software-centre data, file
+# program, its sound module, pc-kestalon-solve and its three sounds, the menu entry, software-centre data, file
 # type and icons, each a copy of its source, and nothing else.
 # Usage: installed_tree_test.sh PREFIX BIN_DIR GAME_DIR DATA_DIR SOURCE_DIR
 set -uo pipefail
@@ -26,7 +26,7 @@ link=$(readlink "$prefix/$bin/pc-kestalon") || fail "$bin/pc-kestalon is not a l
   fail "$bin/pc-kestalon points to $link, not relatively to $game/pc-kestalon"
 
 installed=$(cd "$prefix" && find . ! -type d -printf '%P\n' | sort)
-expected=$(printf '%s\n' "${!copies[@]}" "$bin/pc-kestalon" "$game"/pc-kestalon{,-sound.so} | sort)
+expected=$(printf '%s\n' "${!copies[@]}" "$bin/pc-kestalon" "$game"/pc-kestalon{,-sound.so,-solve} | sort)
 [[ $installed == "$expected" ]] ||
   fail "installed files other than expected:"$'\n'"$(diff <(echo "$expected") <(echo "$installed"))"
 echo "OK: the installed tree"
