@@ -116,8 +116,9 @@ bool KeyboardCursor::MoveInPile(bool up, const Game& game) {
   if (up) {
     next = TileNeighbours[pos_].above;
   } else {
+    // The top tile lies on four.
     for (Position p = 1; p <= kPositionCount && next == 0; ++p)
-      if (TileNeighbours[p].above == pos_) next = p;
+      if (TileNeighbours[p].above == pos_ && game.Board[p] > 0) next = p;
   }
   if (next == 0 || game.Board[next] <= 0) return false;
   pos_ = next;

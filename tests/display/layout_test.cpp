@@ -182,12 +182,16 @@ TEST(KeyboardCursor, MatchKeyReachesTheNextFreeMatchInTabOrder) {
 }
 
 TEST(KeyboardCursor, PageKeysClimbAndDescendAPile) {
-  // 24 on the ground, 95 on it, 124 on top.
-  const Game pile = testing::BoardWith({{24, kRedDragon}, {95, kRedDragon}, {124, kGreenDragon}});
+  // 24 on the ground, 95 on it, 124 on top; and the top tile on the third of the four under it.
+  const Game pile = testing::BoardWith({{24, kRedDragon},
+                                        {95, kRedDragon},
+                                        {124, kGreenDragon},
+                                        {142, kRedDragon},
+                                        {144, kFirstFlower}});
   const std::tuple<Position, bool, Position, bool> cases[] = {
-      {24, true, 95, true},   {95, true, 124, true}, {124, true, 124, false},
-      {124, false, 95, true}, {95, false, 24, true}, {24, false, 24, false},
-      {0, true, 124, true},  // not shown yet: shows on the free tile
+      {24, true, 95, true},    {95, true, 124, true}, {124, true, 124, false},
+      {124, false, 95, true},  {95, false, 24, true}, {24, false, 24, false},
+      {144, false, 142, true}, {0, true, 124, true},  // not shown yet: shows on the first free tile
   };
   for (const auto& [from, up, to, moved] : cases) {
     KeyboardCursor cursor(from);

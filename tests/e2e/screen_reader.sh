@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The game through a real screen reader: Orca runs headless on a private session bus while
 # xdotool plays a short saved game to the win, through the board and every kind of window, and
-# what Orca says (its debug log) is checked in order.
+# what Orca says (its debug log) is checked in order: among it a hint, the board in brief, the
+# match key and a blocked tile's reason.
 # Usage: screen_reader.sh GAME ARTIFACT_DIR
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
@@ -107,9 +108,15 @@ step Return '^Board\.$' '^notification Game saved as orca\.kng\.$'
 press 'alt+h Up Return' \
   '^About Kestalon dialog PC Kestalon v 1\. 63 Build  1624 \(25-04-01\) Made by Morvane Software '
 step Return '^Board\.$'
-# On the board: Tab to a tile, pick it, type-ahead to its match, take the pair; a refused
-# press; the pick dropped.
-step Tab    '^Circles 5\.$' '^free\.$'
+# The board in brief, with the Bamboo 9 pair back under the Plum.
+press slash '^notification Layer 5: 1 tile\. Layer 4: 2 tiles\. Layer 3: 1 tile\. Layer 1: 4 tiles\. 6 free tiles, 3 moves available\.$'
+# On the board: Tab to a tile with its layer; down the Plum's pile to a Bamboo 9 and why it is
+# blocked; then pick a tile, type-ahead to its match, take the pair; a refused press; the pick
+# dropped.
+step Tab    '^Circles 5\.$' '^free, layer 1\.$'
+press End   '^Plum\.$'
+press Next  '^Bamboo 9\.$' '^blocked: under Plum, layer 4\.$'
+press Home  '^Circles 5\.$'
 step Tab    '^Red dragon\.$'
 step space  '^notification Red dragon picked\.$'
 step r      '^Red dragon\.$'
@@ -133,11 +140,11 @@ step Return "^notification Bamboo flower and Plum removed\\. $freed"
 # The last two pairs; the win is read as its dialog opens.
 press Home  '^Circles 5\.$'
 step space  '^notification Circles 5 picked\.$'
-step Tab    '^Circles 5\.$'
+press equal '^Circles 5\.$' '^free, layer 1\.$'
 step Return '^notification Circles 5 and Circles 5 removed\. 2 tiles, 1 move available\.$' \
   '^Bamboo 9\.$'
-step space  '^notification Bamboo 9 picked\.$'
-press End   '^Bamboo 9\.$'
+# The hint picks the first of the last pair and puts the cursor on the second.
+press question '^notification Hint: Bamboo 9 and Bamboo 9\. The game can still be won\.$'
 step Return '^notification Bamboo 9 and Bamboo 9 removed\. 0 tiles, 0 moves available\.$' \
   '^Congratulations dialog\.$' '^New Game push button\.$' '^Well Done!!$'
 echo "screen_reader: passed"

@@ -51,8 +51,8 @@ bool SolveFile(const char* name, std::uint64_t budget) {
     line += '\t';
     for (std::size_t i = 0; i < solution.moves.size(); ++i) {
       if (i > 0) line += ' ';
-      line += std::to_string(solution.moves[i].first) + '-' +
-              std::to_string(solution.moves[i].second);
+      line +=
+          std::to_string(solution.moves[i].first) + '-' + std::to_string(solution.moves[i].second);
     }
   }
   std::printf("%s\n", line.c_str());
