@@ -8,7 +8,7 @@ namespace kestalon {
 Hint FindHint(const Game& game, Solver& solver, std::uint64_t budget) {
   Hint hint;
   const auto solveWithin = [&](const BoardTiles& board) {
-    const Solution solution = solver.Solve(board, std::min(budget, kDefaultSolverBudget));
+    Solution solution = solver.Solve(board, std::min(budget, kDefaultSolverBudget));
     budget -= std::min(budget, solution.steps);
     return solution;
   };

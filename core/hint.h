@@ -26,7 +26,7 @@ struct Hint {
 };
 
 // All that a hint, walking back through the moves made, may spend.
-inline constexpr std::uint64_t kHintBudget = 2 * kDefaultSolverBudget;
+inline constexpr std::uint64_t kHintBudget = kDefaultSolverBudget;
 
 // Looks at the game as it stands, then, when it is lost, at the positions before each move
 // made, latest first. Positions that cannot be told in time are passed over, never called

@@ -23,7 +23,7 @@ struct Solution {
 };
 
 // Ends within a quarter of a second on a slow machine.
-inline constexpr std::uint64_t kDefaultSolverBudget = 35'000;
+inline constexpr std::uint64_t kDefaultSolverBudget = 30'000;
 
 // Solves positions one after another, keeping what carries over from one to the next: the
 // positions of the deal already proved lost, and the last winning line, so that a position

@@ -5,12 +5,12 @@ namespace kestalon::solving {
 
 ClassCount SortIntoClasses(const BoardTiles& board, Classes& classes) {
   classes = Classes{};
-  classes.classOf.fill(-1);
+  classes.classOf.fill(kNoClass);
   for (int p = 1; p <= kPositionCount; ++p) {
     if (board[p] <= 0) continue;
     const int c = MatchClass(board[p]);
     if (classes.size[c] == 4) return ClassCount::Overfull;
-    classes.classOf[p] = static_cast<std::int8_t>(c);
+    classes.classOf[p] = static_cast<std::uint8_t>(c);
     classes.indexOf[p] = classes.size[c];
     classes.members[c][classes.size[c]++] = static_cast<Position>(p);
   }

@@ -15,6 +15,7 @@ namespace kestalon::solving {
 // Tiles pair only within their match class: the four flowers, the four seasons, and the four
 // tiles of each other kind.
 inline constexpr int kClassCount = 36;
+inline constexpr std::uint8_t kNoClass = 0xFF;
 constexpr int MatchClass(TileKind kind) {
   return kind < 5 ? 0 : kind < 9 ? 1 : kind - 7;
 }
@@ -23,7 +24,7 @@ constexpr int MatchClass(TileKind kind) {
 struct Classes {
   std::array<std::array<Position, 4>, kClassCount> members{};
   std::array<std::uint8_t, kClassCount> size{};
-  std::array<std::int8_t, kBoardEntries> classOf{};  // -1 where no tile stands
+  std::array<std::uint8_t, kBoardEntries> classOf{};  // kNoClass where no tile stands
   std::array<std::uint8_t, kBoardEntries> indexOf{};
 };
 

@@ -4,23 +4,29 @@
 # server (xvfb-run), the game beside a bare Qt window of its shape in alternating rounds:
 # launch to mapped window (hyperfine), instructions executed to the mapped window (callgrind),
 # peak resident memory (GNU time), CPU ticks while idle, and New Game typed on the keyboard to
-# the new board on screen. "--quick" takes fewer samples. Nothing here fails on a missed target.
+# the new board on screen, with Winnable Deals off and on. Between them, the solver's figures
+# over the first 10,000 deals from a fixed seed, and the keys a move of games played by the
+# keyboard alone. "--quick" takes fewer samples. Nothing here fails on a missed target.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$root/build-bench
-rounds=5 runs=10 repetitions=9
-[[ ${1:-} == --quick ]] && rounds=2 runs=3 repetitions=3
+rounds=5 runs=10 repetitions=9 deals=10000
+[[ ${1:-} == --quick ]] && rounds=2 runs=3 repetitions=3 deals=1000
 
 if [[ -z ${BENCH_UNDER_X:-} ]]; then
   "$root/scripts/install-deps.sh" --bench
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTALON_BENCH=ON \
     -DKESTALON_BUILD_TESTS=OFF -DKESTALON_BUILD_TOOLS=OFF >/dev/null
-  cmake --build "$build" -j "$(nproc)" --target pc-kestalon kestalon_bench bare_window x_probe
+  cmake --build "$build" -j "$(nproc)" --target pc-kestalon kestalon_bench bare_window x_probe \
+    solver_figures keys_per_move
   echo "Machine: $(nproc) cores,$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2)," \
     "load average $(cut -d' ' -f1 /proc/loadavg) at the start; $(date -I)"
   "$build/bench/kestalon_bench" --benchmark_repetitions="$repetitions" \
     --benchmark_report_aggregates_only=true --benchmark_out_format=json \
     --benchmark_out="$build/game_benchmarks.json"
+  echo
+  "$build/bench/solver_figures" "$deals"
+  "$build/bench/keys_per_move"
   BENCH_UNDER_X=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$@"
 fi
 
@@ -44,8 +50,9 @@ fi
 
 ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
-# session NAME [NEW_GAMES]: runs the program under GNU time until its window shows, then
-# either notes its CPU ticks over 3 s of idling and its peak memory (kB), or times New Game.
+# session NAME [NEW_GAMES [FILE]]: runs the program under GNU time until its window shows,
+# then either notes its CPU ticks over 3 s of idling and its peak memory (kB), or times New
+# Game into FILE (new-game unless given).
 session() {
   local name=$1 new_games=${2:-0} timer window pid before
   /usr/bin/time -q -f %M -o "$tmp/rss" "${program[$name]}" 2>/dev/null &
@@ -55,7 +62,7 @@ session() {
   sleep 1
   if ((new_games > 0)); then
     xdotool windowfocus --sync "$window"
-    "$probe" new-game "$window" "$new_games" >>"$tmp/new-game"
+    "$probe" new-game "$window" "$new_games" >>"$tmp/${3:-new-game}"
   else
     before=$(ticks "$pid")
     sleep 3
@@ -103,6 +110,10 @@ for ((round = 1; round <= rounds; round++)); do
   order=("${order[1]}" "${order[0]}")
 done
 session game $((runs * 2))
+# Winnable Deals on, from the per-user settings file: Sound on, Large Tiles off, the flag on.
+mkdir -p "$tmp/config/pc-kestalon"
+printf 'Kesta Opt\xff\xff\x00\x00\xff\xff' >"$tmp/config/pc-kestalon/knopts.cfg"
+session game $((runs * 2)) winnable-new-game
 
 # median and spread take a printf format for the figures, %.3g unless given.
 median() {
@@ -136,3 +147,5 @@ row "CPU ticks while idle for 3 s" "$(median <"$tmp/bare.idle")" "$(median <"$tm
   "most in a session: $(sort -g "$tmp/bare.idle" | tail -n1) and $(sort -g "$tmp/game.idle" | tail -n1); target 0"
 row "New Game (Alt+G, N) to new board, ms" "-" "$(median <"$tmp/new-game")" \
   "$(wc -l <"$tmp/new-game") times, $(spread <"$tmp/new-game"); target 10"
+row "  with Winnable Deals on, ms" "-" "$(median <"$tmp/winnable-new-game")" \
+  "$(wc -l <"$tmp/winnable-new-game") times, $(spread <"$tmp/winnable-new-game"); goal 10"
