@@ -18,7 +18,7 @@ struct Solution {
   Verdict verdict = Verdict::Unknown;
   // Winnable: the moves that clear the board, in playing order, each accepted by the rules.
   std::vector<MovePair> moves;
-  // Search steps spent: relaxed clearings of a position, each about a microsecond.
+  // Search steps spent: relaxed clearings and quick games played, a few microseconds each.
   std::uint64_t steps = 0;
 };
 

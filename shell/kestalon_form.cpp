@@ -240,13 +240,13 @@ void KestalonForm::ShowResults(GameEnd end) {
   }
 }
 
-// A deal, Undo and Redo announce the game's end before they draw: Redo of the last pair shows
-// the win before the empty board.
 EndCheck KestalonForm::Deal() {
   if (!optwinnabledeals_->isChecked()) return DealNewGame(game_, *random_);
   return DealWinnableGame(game_, *random_, solver_).check;
 }
 
+// A deal, Undo and Redo announce the game's end before they draw: Redo of the last pair shows
+// the win before the empty board.
 void KestalonForm::NewGame() {
   ShowChange(BoardChange::NewGame, Deal());
 }
