@@ -7,16 +7,19 @@
 //
 // Each position is first cleared relaxed (solver_position.h): when that fails, it is lost.
 // Then a game is played from it, looking one move ahead; when that game clears the board, the
-// position is won. Otherwise each pairing of each class that game left on the board is cleared
-// relaxed alone: a class left without a pairing makes the position lost, a class left with
-// one takes it, and else the search branches on the class with fewest left, trying first the
-// pairing the game chose. Only the relaxed clearing proves anything lost; the game played and
-// its choices of move only guide.
+// position is won. (The search's first game also passes over any move that the relaxed
+// clearing refutes: it wins more often, for a clearing a move.) Otherwise each pairing of each
+// class that game left on the board is cleared relaxed alone: a class left without a pairing makes
+// the position lost, a class left with one takes it, and else the search branches on the class with
+// fewest left, trying first the pairing the game chose. Only the relaxed clearing proves anything
+// lost; the game played and its choices of move only guide.
 #include "core/solver.h"
 
 #include <algorithm>
 #include <bit>
+#include <numeric>
 #include <span>
+#include <utility>
 
 #include "core/board_topology.h"
 #include "core/solver_position.h"
@@ -27,13 +30,23 @@ namespace {
 using namespace solving;
 
 // Commits looked ahead from at each move of the game played: more finds wins in fewer games,
-// but each game costs more.
+// but each game costs more. The search's first game, which wins most often, looks further.
 constexpr int kLookahead = 3;
+constexpr int kFirstLookahead = 6;
 
 class Search {
  public:
   Search(const Classes& classes, LostPositions& lost, std::uint64_t budget)
-      : classes_(classes), lost_(lost), budget_(budget) {}
+      : classes_(classes), lost_(lost), budget_(budget) {
+    // Per class of four, bit (1 << i | 1 << j) set when members i and j lie in one pile.
+    for (int c = 0; c < kClassCount; ++c) {
+      if (classes.size[c] != 4) continue;
+      for (unsigned i = 0; i < 4; ++i)
+        for (unsigned j = 0; j < 4; ++j)
+          if (i != j && LiesOn(classes.members[c][i], classes.members[c][j]))
+            stacked_[c] |= std::uint16_t{1} << (1u << i | 1u << j);
+    }
+  }
 
   // Whether node can be won; when it can, line() ends with the moves that win it.
   Verdict Explore(Node node);
@@ -61,7 +74,8 @@ class Search {
   bool Playout(Node node, const Clearing& relaxed, std::uint64_t& stuck);
   int Greedy(Node node, const Clearing& relaxed);
   void Apply(Node& node, const Commit& commit);
-  int Commits(const Node& node, const Clearing& relaxed, std::array<Commit, 3 * kClassCount>& out);
+  using CommitList = std::array<Commit, 3 * kClassCount>;
+  int Commits(const Node& node, const Clearing& relaxed, CommitList& out, int wanted);
   // The safe moves that looking at the tiles of seeds, and at what their going frees, finds;
   // every present tile when seeds is empty.
   void TakeSafeMoves(Node& node, std::span<const Position> seeds = {});
@@ -73,6 +87,7 @@ class Search {
   }
 
   const Classes& classes_;
+  std::array<std::uint16_t, kClassCount> stacked_{};
   LostPositions& lost_;
   const std::uint64_t budget_;
   std::uint64_t limit_ = budget_;
@@ -81,6 +96,7 @@ class Search {
   // Per class, the pairing the last played game committed it to; 0 for none.
   std::array<std::uint8_t, kClassCount> chosen_{};
   Clearing trial_;
+  bool firstPlayout_ = true;
 };
 
 Verdict Search::Explore(Node node) {
@@ -175,30 +191,42 @@ Search::Outcome Search::Evaluate(const Node& node) {
   return outcome;
 }
 
-// A game played from the node by looking one commit ahead: each of the best three commits on
+// A game played from the node by looking one commit ahead: each of the best few commits on
 // offer is followed by a quick greedy game, and the commit whose game went furthest is made.
 bool Search::Playout(Node node, const Clearing& relaxed, std::uint64_t& stuck) {
+  const bool checked = std::exchange(firstPlayout_, false);
   std::uint64_t open = 0;
   for (int c = 0; c < kClassCount; ++c)
     if (IsOpen(classes_, node, c)) open |= std::uint64_t{1} << c;
-  std::array<Commit, 3 * kClassCount> commits;
+  CommitList commits;
+  Clearing ranks = relaxed, trial;
   TakeSafeMoves(node);
   for (;;) {
     if (node.present.Empty()) return true;
-    const int count = Commits(node, relaxed, commits);
-    int best = -1, bestLeft = kPositionCount + 1;
-    for (int i = 0; i < std::min(count, kLookahead); ++i) {
+    const int lookahead = checked ? kFirstLookahead : kLookahead;
+    const int count = std::min(Commits(node, ranks, commits, lookahead), lookahead);
+    std::array<int, kFirstLookahead> left{};
+    for (int i = 0; i < count; ++i) {
       if (++steps_ > limit_) return false;
       const std::size_t mark = line_.size();
-      Node trial = node;
-      Apply(trial, commits[i]);
-      const int left = Greedy(trial, relaxed);
-      if (left == 0) return true;
+      Node next = node;
+      Apply(next, commits[i]);
+      left[i] = Greedy(next, ranks);
+      if (left[i] == 0) return true;
       line_.resize(mark);
-      if (left < bestLeft) {
-        bestLeft = left;
-        best = i;
-      }
+    }
+    // The commit whose game went furthest, unless the relaxed clearing refutes it.
+    std::array<int, kFirstLookahead> order{};
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.begin() + count,
+                     [&](int a, int b) { return left[a] < left[b]; });
+    int best = checked ? -1 : (count > 0 ? order[0] : -1);
+    for (int i = 0; i < count && best < 0; ++i) {
+      if (++steps_ > limit_) return false;
+      Node next = node;
+      next.pairing[commits[order[i]].cls] = commits[order[i]].pairing;
+      Clear(classes_, next, trial);
+      if (trial.cleared) best = order[i];
     }
     if (best < 0) {
       // The classes open at the start that the game left on the board.
@@ -209,6 +237,7 @@ bool Search::Playout(Node node, const Clearing& relaxed, std::uint64_t& stuck) {
       }
       return false;
     }
+    if (checked) ranks = trial;
     chosen_[commits[best].cls] = commits[best].pairing;
     Apply(node, commits[best]);
   }
@@ -216,8 +245,8 @@ bool Search::Playout(Node node, const Clearing& relaxed, std::uint64_t& stuck) {
 
 // The greedy game: the best commit each time, until none is left; the tiles it leaves.
 int Search::Greedy(Node node, const Clearing& relaxed) {
-  std::array<Commit, 3 * kClassCount> commits;
-  while (!node.present.Empty() && Commits(node, relaxed, commits) > 0) Apply(node, commits[0]);
+  CommitList commits;
+  while (!node.present.Empty() && Commits(node, relaxed, commits, 1) > 0) Apply(node, commits[0]);
   return node.present.Count();
 }
 
@@ -226,37 +255,41 @@ void Search::Apply(Node& node, const Commit& commit) {
   TakeSafeMoves(node, classes_.members[commit.cls]);
 }
 
-// Every move left once the safe ones are made takes a free pair of an open class. Best first:
-// those leaving the other two tiles of their class soonest reached by the relaxed clearing.
-// Never one leaving a tile to pair with a tile of its own pile: the lower stays covered until
-// the upper goes, and the upper cannot go before the lower is free.
-int Search::Commits(const Node& node, const Clearing& relaxed,
-                    std::array<Commit, 3 * kClassCount>& out) {
+// Every move left once the safe ones are made takes a free pair of an open class. The best
+// `wanted` first: those leaving the other two tiles of their class soonest reached by the
+// relaxed clearing. Never one leaving a tile to pair with a tile of its own pile: the lower
+// stays covered until the upper goes, and the upper cannot go before the lower is free.
+int Search::Commits(const Node& node, const Clearing& relaxed, CommitList& out, int wanted) {
   const TileSet gone = node.present.Complement();
   int count = 0;
   for (int c = 0; c < kClassCount; ++c) {
     if (!IsOpen(classes_, node, c)) continue;
     const auto& m = classes_.members[c];
+    unsigned freeTiles = 0;
+    for (unsigned i = 0; i < 4; ++i)
+      if (IsFreeAmong(gone, m[i])) freeTiles |= 1u << i;
+    if (std::popcount(freeTiles) < 2) continue;
     for (int k = 1; k <= 3; ++k) {
       // Pairing k's pair with member 0, or else its other pair, is the one taken now.
-      const int j = kPartnerIndex[k][0];
-      int rest[2], r = 0, take[2], t = 0;
-      const bool firstFree = IsFreeAmong(gone, m[0]) && IsFreeAmong(gone, m[j]);
-      for (int i = 0; i < 4; ++i) {
-        if ((i == 0 || i == j) == firstFree)
-          take[t++] = i;
-        else
-          rest[r++] = i;
-      }
-      if (!IsFreeAmong(gone, m[take[0]]) || !IsFreeAmong(gone, m[take[1]])) continue;
-      const Position u = m[rest[0]], v = m[rest[1]];
-      if (LiesOn(u, v) || LiesOn(v, u)) continue;
+      const unsigned withFirst = 1u | 1u << kPartnerIndex[k][0], other = 15u ^ withFirst;
+      const unsigned taken = (freeTiles & withFirst) == withFirst ? withFirst
+                             : (freeTiles & other) == other       ? other
+                                                                  : 0u;
+      if (taken == 0 || (stacked_[c] >> (15u ^ taken) & 1u) != 0) continue;
+      const unsigned rest = 15u ^ taken;
+      const Position u = m[std::countr_zero(rest)], v = m[3 - std::countl_zero(rest << 28)];
       out[count++] = {-std::max(relaxed.rank[u], relaxed.rank[v]), static_cast<std::uint8_t>(c),
                       static_cast<std::uint8_t>(k)};
     }
   }
-  std::stable_sort(out.begin(), out.begin() + count,
-                   [](const Commit& a, const Commit& b) { return a.score > b.score; });
+  // Ties go to the lower class and pairing, so that every run searches alike.
+  const auto better = [](const Commit& a, const Commit& b) {
+    return a.score != b.score ? a.score > b.score
+           : a.cls != b.cls   ? a.cls < b.cls
+                              : a.pairing < b.pairing;
+  };
+  std::partial_sort(out.begin(), out.begin() + std::min(wanted, count), out.begin() + count,
+                    better);
   return count;
 }
 
@@ -267,8 +300,7 @@ void Search::TakeSafeMoves(Node& node, std::span<const Position> seeds) {
   std::array<Position, 1440> queue;
   int head = 0, tail = 0;
   if (seeds.empty()) {
-    for (int p = 1; p <= kPositionCount; ++p)
-      if (node.present.Has(p)) queue[tail++] = static_cast<Position>(p);
+    node.present.ForEach([&](Position p) { queue[tail++] = p; });
   }
   for (Position p : seeds) queue[tail++] = p;
   const auto take = [&](Position a, Position b) {

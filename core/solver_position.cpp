@@ -59,8 +59,7 @@ void Clear(const Classes& classes, const Node& node, Clearing& clearing) {
   // when a tile of its class goes or is first seen free: at most 144 + 144 x 6 + 144 x 6.
   std::array<Position, 1872> queue;
   int head = 0, tail = 0;
-  for (int p = 1; p <= kPositionCount; ++p)
-    if (node.present.Has(p)) queue[tail++] = static_cast<Position>(p);
+  node.present.ForEach([&](Position p) { queue[tail++] = p; });
   const auto isFree = [&](Position p) { return IsFreeAmong(gone, p); };
   const auto queueMates = [&](Position t) {
     ForEachMate(classes, t, [&](Position m, int) {

@@ -26,6 +26,13 @@ class TileSet {
     return other;
   }
   const std::array<std::uint64_t, 3>& words() const { return words_; }
+  // Calls visit with each position in the set, lowest first.
+  template <typename Visit>
+  void ForEach(Visit visit) const {
+    for (int w = 0; w < 3; ++w)
+      for (std::uint64_t bits = words_[w]; bits != 0; bits &= bits - 1)
+        visit(static_cast<Position>(64 * w + std::countr_zero(bits)));
+  }
 
   // The positions that hold a tile on a board.
   static TileSet Occupied(const BoardTiles& board) {
