@@ -90,7 +90,6 @@ class Search {
   std::array<std::uint16_t, kClassCount> stacked_{};
   LostPositions& lost_;
   const std::uint64_t budget_;
-  std::uint64_t limit_ = budget_;
   std::uint64_t steps_ = 0;
   std::vector<MovePair> line_;
   // Per class, the pairing the last played game committed it to; 0 for none.
@@ -124,7 +123,7 @@ Verdict Search::Decide(Node node) {
     for (std::uint64_t bits = outcome.stuck; bits != 0 && !refuted; bits &= bits - 1) {
       const int c = std::countr_zero(bits);
       for (std::uint8_t k = 1; k <= 3; ++k) {
-        if (++steps_ > limit_) return Verdict::Unknown;
+        if (++steps_ > budget_) return Verdict::Unknown;
         Node trial = node;
         trial.pairing[c] = k;
         Clear(classes_, trial, trial_);
@@ -160,7 +159,7 @@ Verdict Search::Decide(Node node) {
       const Verdict verdict = Explore(child);
       if (verdict == Verdict::Winnable) return verdict;
       unknown = unknown || verdict == Verdict::Unknown;
-      if (steps_ > limit_) return Verdict::Unknown;
+      if (steps_ > budget_) return Verdict::Unknown;
     }
     if (unknown) return Verdict::Unknown;
     break;
@@ -171,7 +170,7 @@ Verdict Search::Decide(Node node) {
 
 Search::Outcome Search::Evaluate(const Node& node) {
   Outcome outcome;
-  if (++steps_ > limit_) {
+  if (++steps_ > budget_) {
     outcome.verdict = Verdict::Unknown;
     return outcome;
   }
@@ -187,7 +186,7 @@ Search::Outcome Search::Evaluate(const Node& node) {
     return outcome;
   }
   line_.resize(mark);
-  if (steps_ > limit_) outcome.verdict = Verdict::Unknown;
+  if (steps_ > budget_) outcome.verdict = Verdict::Unknown;
   return outcome;
 }
 
@@ -207,7 +206,7 @@ bool Search::Playout(Node node, const Clearing& relaxed, std::uint64_t& stuck) {
     const int count = std::min(Commits(node, ranks, commits, lookahead), lookahead);
     std::array<int, kFirstLookahead> left{};
     for (int i = 0; i < count; ++i) {
-      if (++steps_ > limit_) return false;
+      if (++steps_ > budget_) return false;
       const std::size_t mark = line_.size();
       Node next = node;
       Apply(next, commits[i]);
@@ -222,7 +221,7 @@ bool Search::Playout(Node node, const Clearing& relaxed, std::uint64_t& stuck) {
                      [&](int a, int b) { return left[a] < left[b]; });
     int best = checked ? -1 : (count > 0 ? order[0] : -1);
     for (int i = 0; i < count && best < 0; ++i) {
-      if (++steps_ > limit_) return false;
+      if (++steps_ > budget_) return false;
       Node next = node;
       next.pairing[commits[order[i]].cls] = commits[order[i]].pairing;
       Clear(classes_, next, trial);
