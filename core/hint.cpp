@@ -22,11 +22,13 @@ Hint FindHint(const Game& game, Solver& solver, std::uint64_t budget) {
   // Lost: the positions before the moves made, the latest first.
   hint.answer = HintAnswer::Lost;
   BoardTiles board = game.Board;
-  const int made = game.MoveIndex - 1;
+  const int made = std::clamp(game.MoveIndex - 1, 0, kPairCount);
   Verdict verdict = now.verdict;
   int steps = 1;
   for (; steps <= made && budget > 0; ++steps) {
     const MoveRecord& move = game.MoveHistory[made - steps + 1];
+    const auto onBoard = [](Position p) { return p >= 1 && p <= kPositionCount; };
+    if (!onBoard(move.FirstPos) || !onBoard(move.SecondPos)) break;  // not a record of moves
     board[move.FirstPos] = move.FirstKind;
     board[move.SecondPos] = move.SecondKind;
     verdict = solveWithin(board).verdict;
