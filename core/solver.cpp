@@ -358,7 +358,7 @@ bool ClearsBoard(const BoardTiles& board, const std::vector<MovePair>& moves) {
 
 bool Solver::FollowLastLine(const BoardTiles& board, std::vector<MovePair>& rest) const {
   for (int p = 1; p <= kPositionCount; ++p)
-    if (board[p] > 0 && board[p] != lineStart_[p]) return false;
+    if (board[p] != 0 && board[p] != lineStart_[p]) return false;
   rest.clear();
   for (const MovePair& move : line_) {
     const bool first = board[move.first] > 0, second = board[move.second] > 0;

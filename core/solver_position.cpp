@@ -1,13 +1,16 @@
 // The solver's positions and their relaxed clearing.
 #include "core/solver_position.h"
 
+#include "core/tile_kinds.h"
+
 namespace kestalon::solving {
 
 ClassCount SortIntoClasses(const BoardTiles& board, Classes& classes) {
   classes = Classes{};
   classes.classOf.fill(kNoClass);
   for (int p = 1; p <= kPositionCount; ++p) {
-    if (board[p] <= 0) continue;
+    if (board[p] == 0) continue;
+    if (!IsValidKind(board[p])) return ClassCount::Overfull;
     const int c = MatchClass(board[p]);
     if (classes.size[c] == 4) return ClassCount::Overfull;
     classes.classOf[p] = static_cast<std::uint8_t>(c);

@@ -31,7 +31,7 @@ struct Classes {
 enum class ClassCount {
   Even,      // every class holds 0, 2 or 4 tiles, as in every game of this set
   Odd,       // a class with a tile that nothing is left to pair with: lost
-  Overfull,  // more than four tiles of a class: not a board of this set
+  Overfull,  // more than four tiles of a class, or a kind not of the set: not a board of it
 };
 ClassCount SortIntoClasses(const BoardTiles& board, Classes& classes);
 
