@@ -8,9 +8,9 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
-#include <random>
 #include <string>
 
+#include "bench/seeded_random.h"
 #include "core/rules.h"
 #include "core/solver.h"
 #include "core/tile_kinds.h"
@@ -20,16 +20,6 @@
 namespace {
 
 using namespace kestalon;
-
-class SeededRandom final : public RandomSource {
- public:
-  explicit SeededRandom(unsigned seed) : generator_(seed) {}
-  void Randomize() override {}
-  float Rnd() override { return static_cast<float>(generator_() >> 8) * (1.0f / 16777216.0f); }
-
- private:
-  std::mt19937 generator_;
-};
 
 constexpr int kNever = 1000;
 

@@ -9,6 +9,7 @@
 #include <random>
 #include <vector>
 
+#include "bench/seeded_random.h"
 #include "core/hint.h"
 #include "core/rules.h"
 #include "core/solver.h"
@@ -18,17 +19,6 @@ namespace {
 
 using namespace kestalon;
 using Clock = std::chrono::steady_clock;
-
-// The game's dealing from a fixed seed: the same deals on every run.
-class SeededRandom final : public RandomSource {
- public:
-  explicit SeededRandom(unsigned seed) : generator_(seed) {}
-  void Randomize() override {}
-  float Rnd() override { return static_cast<float>(generator_() >> 8) * (1.0f / 16777216.0f); }
-
- private:
-  std::mt19937 generator_;
-};
 
 double MillisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();

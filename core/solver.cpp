@@ -311,7 +311,7 @@ void Search::TakeSafeMoves(Node& node, std::span<const Position> seeds) {
     for (Position t : {a, b}) {
       for (int i = 0; i < kDependents.count[t]; ++i)
         if (!gone.Has(kDependents.of[t][i])) queue[tail++] = kDependents.of[t][i];
-      ForEachMate(classes_, t, [&](Position m, int) {
+      ForEachMate(classes_, t, [&](Position m) {
         if (!gone.Has(m)) queue[tail++] = m;
       });
     }

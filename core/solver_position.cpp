@@ -65,7 +65,7 @@ void Clear(const Classes& classes, const Node& node, Clearing& clearing) {
   node.present.ForEach([&](Position p) { queue[tail++] = p; });
   const auto isFree = [&](Position p) { return IsFreeAmong(gone, p); };
   const auto queueMates = [&](Position t) {
-    ForEachMate(classes, t, [&](Position m, int) {
+    ForEachMate(classes, t, [&](Position m) {
       if (!gone.Has(m)) queue[tail++] = m;
     });
   };
@@ -77,7 +77,7 @@ void Clear(const Classes& classes, const Node& node, Clearing& clearing) {
     if (partner[t] != 0) {
       canGo = gone.Has(partner[t]) || isFree(partner[t]);
     } else {
-      ForEachMate(classes, t, [&](Position m, int) { canGo = canGo || gone.Has(m) || isFree(m); });
+      ForEachMate(classes, t, [&](Position m) { canGo = canGo || gone.Has(m) || isFree(m); });
     }
     if (!canGo) {
       if (!seenFree.Has(t)) {

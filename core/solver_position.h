@@ -60,12 +60,12 @@ inline bool IsOpen(const Classes& classes, const Node& node, int c) {
 // The tile that t pairs with in node; 0 while t's class is open.
 Position PartnerOf(const Classes& classes, const Node& node, Position t);
 
-// The tiles of t's class other than t, with the member index of each.
+// The tiles of t's class other than t.
 template <typename Visit>
 void ForEachMate(const Classes& classes, Position t, Visit visit) {
   const int c = classes.classOf[t];
   for (int i = 0; i < classes.size[c]; ++i)
-    if (classes.members[c][i] != t) visit(classes.members[c][i], i);
+    if (classes.members[c][i] != t) visit(classes.members[c][i]);
 }
 
 // For each place, the places whose freedom it can hold up: the tiles it lies on and the tiles

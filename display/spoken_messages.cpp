@@ -21,13 +21,16 @@ QString Name(TileKind kind) {
   return QString::fromStdString(TileKindName(kind));
 }
 
+QString MovesAvailable(int moves) {
+  return moves == 1 ? Tr("1 move available") : Tr("%1 moves available").arg(moves);
+}
+
 }  // namespace
 
 QString CountsMessage(const Game& game) {
   const int tiles = game.TilesRemaining();
-  const int moves = game.AvailableMoves;
   return (tiles == 1 ? Tr("1 tile") : Tr("%1 tiles").arg(tiles)) + QStringLiteral(", ") +
-         (moves == 1 ? Tr("1 move available") : Tr("%1 moves available").arg(moves));
+         MovesAvailable(game.AvailableMoves);
 }
 
 QString ChangeMessage(BoardChange change, const Game& game) {
@@ -87,10 +90,8 @@ QString BoardSummaryMessage(const Game& game) {
     summary += (onLayer[layer] == 1 ? Tr("Layer %1: 1 tile. ").arg(layer)
                                     : Tr("Layer %1: %2 tiles. ").arg(layer).arg(onLayer[layer]));
   }
-  const int moves = CountAvailableMoves(game);
   return summary + (free == 1 ? Tr("1 free tile") : Tr("%1 free tiles").arg(free)) +
-         QStringLiteral(", ") +
-         (moves == 1 ? Tr("1 move available") : Tr("%1 moves available").arg(moves));
+         QStringLiteral(", ") + MovesAvailable(CountAvailableMoves(game));
 }
 
 QString HintMessage(const Game& game, Position first, Position second) {

@@ -43,13 +43,18 @@ bool NameAnswers(TileKind kind, const std::string& typed) {
          (typedDigits.empty() || !digits.empty());
 }
 
-// The first free tile whose name answers typed, from position from onwards, wrapping.
-Position FindNamed(const Game& game, const std::string& typed, Position from) {
+// The first free tile that answers, in Tab order from position from onwards, wrapping.
+template <typename Answers>
+Position FindFreeFrom(const Game& game, Position from, Answers answers) {
   for (int i = 0; i < kPositionCount; ++i) {
     const auto p = static_cast<Position>((from - 1 + i) % kPositionCount + 1);
-    if (IsFreeTile(game, p) && NameAnswers(game.Board[p], typed)) return p;
+    if (IsFreeTile(game, p) && answers(p)) return p;
   }
   return 0;
+}
+
+Position FindNamed(const Game& game, const std::string& typed, Position from) {
+  return FindFreeFrom(game, from, [&](Position p) { return NameAnswers(game.Board[p], typed); });
 }
 
 }  // namespace
@@ -131,15 +136,13 @@ bool KeyboardCursor::MoveToMatch(const Game& game) {
     pos_ = NextFreeTile(game, 0);
     return true;
   }
+  // From the tile after the cursor's (or the pick's) round to the cursor's own.
   const Position from = pos_ != 0 ? pos_ : wanted;
-  for (int i = 1; i <= kPositionCount; ++i) {
-    const auto p = static_cast<Position>((from - 1 + i) % kPositionCount + 1);
-    if (p != wanted && IsFreeTile(game, p) && TilesMatch(game.Board[p], game.Board[wanted])) {
-      pos_ = p;
-      return true;
-    }
-  }
-  return false;
+  const Position found = FindFreeFrom(
+      game, static_cast<Position>(from % kPositionCount + 1),
+      [&](Position p) { return p != wanted && TilesMatch(game.Board[p], game.Board[wanted]); });
+  if (found != 0) pos_ = found;
+  return found != 0;
 }
 
 void KeyboardCursor::Settle(const Game& game) {
